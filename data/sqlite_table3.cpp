@@ -1,0 +1,493 @@
+#include "data/sqlite_table3.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "data/gbk.h"
+#include "data/sqlite_engine.h"
+
+namespace {
+
+// Owns one prepared statement; finalised on every path out of an operation.
+class Statement {
+public:
+    Statement() = default;
+    ~Statement() { if (stmt_) sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt** Out() { return &stmt_; }
+    sqlite3_stmt* get() const { return stmt_; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// The steps every statement goes through before it is stepped.
+void Prepare(TSQLiteDatabase& db, const std::string& sql, const TBindings& bindings, Statement& stmt)
+{
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db.DB(), sql.c_str(), -1, stmt.Out(), &tail) != SQLITE_OK)
+        db.RaiseError("Error executing SQL");
+    if (!stmt.get())
+        db.RaiseError("Could not prepare SQL statement");
+    db.DoQuery(sql);
+    db.SetParams(stmt.get());
+    db.BindData(stmt.get(), bindings);
+}
+
+// One argument, ignored: it exists so the engine treats each row's call as
+// distinct and sorts by a fresh value.
+void RandomFunction(sqlite3_context* context, int, sqlite3_value**)
+{
+    auto* source = static_cast<std::shared_ptr<TRandomSource>*>(sqlite3_user_data(context));
+    sqlite3_result_int64(context, (*source)->Next());
+}
+
+int32_t KindOfDeclaredType(const char* declared)
+{
+    const std::string t(declared);
+    if (t == "INTEGER" || t == "BOOLEAN")
+        return kSQLiteInteger;
+    if (t == "NUMERIC" || t == "FLOAT" || t == "DOUBLE" || t == "REAL")
+        return kSQLiteFloat;
+    if (t == "BLOB")
+        return kSQLiteBlob;
+    return kSQLiteText;
+}
+
+void FreeBlobBuffer(void* buffer)
+{
+    if (buffer)
+        std::free(buffer);
+}
+
+} // namespace
+
+std::string UpperCaseAnsi(const std::string& text)
+{
+    std::string upper = text;
+    for (size_t i = 0; i < upper.size(); ++i) {
+        const auto c = static_cast<unsigned char>(upper[i]);
+        if (IsGbkLeadByte(c) && i + 1 < upper.size())
+            ++i;
+        else if (c >= 'a' && c <= 'z')
+            upper[i] = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+// ---- TSQLiteDatabase ------------------------------------------------------
+
+TSQLiteDatabase::TSQLiteDatabase(const std::string& FileName, const char* Key)
+    : random_(std::make_shared<TRandomSource>())
+{
+    if (sqlite3_open(FileName.c_str(), &db_) != SQLITE_OK) {
+        if (!db_)
+            throw ESQLiteException("Failed to open database \"" + FileName + "\" : unknown error");
+        std::string message = "Failed to open database \"" + FileName + "\" : " + sqlite3_errmsg(db_);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw ESQLiteException(message);
+    }
+    // Only four bytes are passed; a shorter key is padded so it is never read past its end.
+    char key[4] = {};
+    if (Key)
+        std::memcpy(key, Key, strnlen(Key, sizeof key));
+    sqlite3_key(db_, key, 4);
+    RegisterFunctions();
+}
+
+TSQLiteDatabase::~TSQLiteDatabase()
+{
+    try {
+        if (in_transaction_)
+            Rollback();
+    } catch (...) {
+        // a destructor must not throw; Close() is the path that reports it
+    }
+    if (db_)
+        sqlite3_close(db_);
+}
+
+void TSQLiteDatabase::Close()
+{
+    if (in_transaction_)
+        Rollback();
+    if (db_)
+        sqlite3_close(db_);
+    db_ = nullptr;
+    ParamsClear();
+}
+
+void TSQLiteDatabase::RegisterFunctions()
+{
+    sqlite3_create_function(db_, "RANDOM", 1, SQLITE_UTF8, &random_, RandomFunction, nullptr, nullptr);
+}
+
+void TSQLiteDatabase::SetRandomSource(std::shared_ptr<TRandomSource> source)
+{
+    // The engine holds the address of random_, so the pointer is swapped in place.
+    random_ = source ? std::move(source) : std::make_shared<TRandomSource>();
+}
+
+void TSQLiteDatabase::RaiseError(const std::string& Message)
+{
+    const int code = db_ ? sqlite3_errcode(db_) : 0;
+    if (code == SQLITE_OK)
+        throw ESQLiteException(Message);
+    throw ESQLiteException(Message + ".\rError [" + std::to_string(code) + "]: " + SQLiteErrorText(code) +
+                           ".\r\"error\": " + sqlite3_errmsg(db_));
+}
+
+void TSQLiteDatabase::ExecSQL(const std::string& SQL, const TBindings& Bindings)
+{
+    Statement stmt;
+    Prepare(*this, SQL, Bindings, stmt);
+    if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
+        sqlite3_reset(stmt.get());
+        RaiseError("Error executing SQL statement");
+    }
+}
+
+std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const std::string& SQL)
+{
+    return std::make_unique<TSQLiteTable>(*this, SQL);
+}
+
+void TSQLiteDatabase::Rollback()
+{
+    ExecSQL("ROLLBACK");
+    in_transaction_ = false;
+}
+
+void TSQLiteDatabase::DoQuery(const std::string& SQL)
+{
+    if (on_query_)
+        on_query_(*this, SQL);
+}
+
+void TSQLiteDatabase::AddParamInt(const std::string& name, int64_t value)
+{
+    AddParam({name, kSQLiteInteger, value, 0, {}});
+}
+
+void TSQLiteDatabase::AddParamFloat(const std::string& name, double value)
+{
+    AddParam({name, kSQLiteFloat, 0, value, {}});
+}
+
+void TSQLiteDatabase::AddParamText(const std::string& name, std::string value)
+{
+    AddParam({name, kSQLiteText, 0, 0, std::move(value)});
+}
+
+void TSQLiteDatabase::AddParamNull(const std::string& name)
+{
+    AddParam({name, kSQLiteNull, 0, 0, {}});
+}
+
+void TSQLiteDatabase::ParamsClear()
+{
+    while (!params_.empty())
+        params_.pop_back();
+}
+
+void TSQLiteDatabase::SetParams(sqlite3_stmt* Statement)
+{
+    // The pending parameters apply to exactly one statement, even if binding fails.
+    struct Clear {
+        TSQLiteDatabase& db;
+        ~Clear() { db.ParamsClear(); }
+    } clear{*this};
+    for (const TSQLiteNamedParam& p : params_) {
+        const int n = sqlite3_bind_parameter_index(Statement, p.Name.c_str());
+        if (n <= 0)
+            continue;
+        switch (p.Kind) {
+        case kSQLiteInteger: sqlite3_bind_int64(Statement, n, p.IntValue); break;
+        case kSQLiteFloat: sqlite3_bind_double(Statement, n, p.FloatValue); break;
+        case kSQLiteText:
+            sqlite3_bind_text(Statement, n, p.TextValue.data(), static_cast<int>(p.TextValue.size()),
+                              SQLITE_TRANSIENT);
+            break;
+        case kSQLiteNull: sqlite3_bind_null(Statement, n); break;
+        default: break;
+        }
+    }
+}
+
+void TSQLiteDatabase::BindData(sqlite3_stmt* Statement, const TBindings& Bindings)
+{
+    using Tag = TBindValue::Tag;
+    for (size_t i = 0; i < Bindings.size(); ++i) {
+        const TBindValue& b = Bindings[i];
+        const int n = static_cast<int>(i + 1);
+        switch (b.tag()) {
+        case Tag::Integer:
+            if (sqlite3_bind_int(Statement, n, b.AsInteger()) != SQLITE_OK)
+                RaiseError("Could not bind integer");
+            break;
+        case Tag::Boolean:
+            if (sqlite3_bind_int(Statement, n, b.AsBoolean() ? 1 : 0) != SQLITE_OK)
+                RaiseError("Could not bind boolean");
+            break;
+        case Tag::Int64:
+            if (sqlite3_bind_int64(Statement, n, b.AsInt64()) != SQLITE_OK)
+                RaiseError("Could not bind int64");
+            break;
+        case Tag::Extended:
+            if (sqlite3_bind_double(Statement, n, static_cast<double>(b.AsExtended())) != SQLITE_OK)
+                RaiseError("Could not bind extended");
+            break;
+        case Tag::Char: {
+            // Exactly the one byte: a trailing zero would stop `= ?` from ever matching.
+            const char c = b.AsChar();
+            if (sqlite3_bind_text(Statement, n, &c, 1, SQLITE_TRANSIENT) != SQLITE_OK)
+                RaiseError("Could not bind text");
+            break;
+        }
+        case Tag::String: {
+            // The binding list outlives the statement, so the bytes need no copy.
+            const std::string& s = b.AsString();
+            if (sqlite3_bind_text(Statement, n, s.data(), static_cast<int>(s.size()), SQLITE_STATIC) != SQLITE_OK)
+                RaiseError("Could not bind text");
+            break;
+        }
+        case Tag::PChar:
+            if (sqlite3_bind_text(Statement, n, b.AsPChar(), -1, SQLITE_STATIC) != SQLITE_OK)
+                RaiseError("Could not bind text");
+            break;
+        case Tag::WideChar:
+        case Tag::PWideChar:
+        case Tag::WideString: {
+            const std::u16string wide = b.tag() == Tag::PWideChar
+                                            ? (b.AsPWideChar() ? std::u16string(b.AsPWideChar()) : std::u16string())
+                                            : b.AsWide();
+            // The converted text is a temporary: the engine takes its own copy.
+            const std::string utf8 = Utf16ToUtf8(wide);
+            if (sqlite3_bind_text(Statement, n, utf8.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK)
+                RaiseError("Could not bind text");
+            break;
+        }
+        case Tag::Pointer:
+            if (b.AsPointer())
+                throw ESQLiteException("Unhandled pointer (<> nil)");
+            if (sqlite3_bind_null(Statement, n) != SQLITE_OK)
+                RaiseError("Could not bind null");
+            break;
+        case Tag::Object: {
+            TObject* object = b.AsObject();
+            if (auto* memory = dynamic_cast<TMemoryStream*>(object)) {
+                const int64_t size = memory->Size() - memory->Position();
+                if (sqlite3_bind_blob(Statement, n, memory->Memory() + memory->Position(), static_cast<int>(size),
+                                      SQLITE_STATIC) != SQLITE_OK)
+                    RaiseError("Could not bind BLOB");
+            } else if (auto* stream = dynamic_cast<TStream*>(object)) {
+                const int64_t size = stream->Size();
+                void* buffer = size > 0 && size <= std::numeric_limits<int>::max()
+                                   ? std::malloc(static_cast<size_t>(size))
+                                   : nullptr;
+                if (!buffer)
+                    throw ESQLiteException("Error getting memory to save blob");
+                stream->Seek(0);
+                stream->Read(buffer, size);
+                // The engine owns the buffer from here, also when it refuses it.
+                if (sqlite3_bind_blob(Statement, n, buffer, static_cast<int>(size), FreeBlobBuffer) != SQLITE_OK)
+                    RaiseError("Could not bind BLOB");
+            } else {
+                throw ESQLiteException("Unhandled object-type in binding");
+            }
+            break;
+        }
+        default:
+            throw ESQLiteException("Unhandled binding");
+        }
+    }
+}
+
+// ---- TSQLiteTable ---------------------------------------------------------
+
+TSQLiteTable::TSQLiteTable(TSQLiteDatabase& Database, const std::string& SQL, const TBindings& Bindings)
+{
+    Statement stmt;
+    Prepare(Database, SQL, Bindings, stmt);
+    for (;;) {
+        const int rc = sqlite3_step(stmt.get());
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc == SQLITE_BUSY)
+            throw ESQLiteException("Could not prepare SQL statement");
+        if (rc != SQLITE_ROW) {
+            sqlite3_reset(stmt.get());
+            Database.RaiseError("Could not retrieve data");
+        }
+        TakeRow(stmt.get());
+    }
+    row_ = 0;
+}
+
+void TSQLiteTable::TakeFirstRow(sqlite3_stmt* statement)
+{
+    col_count_ = static_cast<uint32_t>(sqlite3_column_count(statement));
+    col_names_.reserve(col_count_);
+    col_types_.reserve(col_count_);
+    for (uint32_t c = 0; c < col_count_; ++c) {
+        const char* name = sqlite3_column_name(statement, static_cast<int>(c));
+        col_names_.push_back(UpperCaseAnsi(name ? name : ""));
+    }
+    for (uint32_t c = 0; c < col_count_; ++c) {
+        const char* declared = sqlite3_column_decltype(statement, static_cast<int>(c));
+        col_types_.push_back(declared ? KindOfDeclaredType(declared)
+                                      : sqlite3_column_type(statement, static_cast<int>(c)));
+    }
+}
+
+void TSQLiteTable::TakeRow(sqlite3_stmt* statement)
+{
+    ++row_count_;
+    if (row_count_ == 1)
+        TakeFirstRow(statement);
+    for (uint32_t c = 0; c < col_count_; ++c) {
+        const int col = static_cast<int>(c);
+        if (sqlite3_column_type(statement, col) == SQLITE_NULL) {
+            results_.emplace_back();
+            continue;
+        }
+        switch (col_types_[c]) {
+        case kSQLiteInteger: results_.emplace_back(int64_t{sqlite3_column_int64(statement, col)}); break;
+        case kSQLiteFloat: results_.emplace_back(sqlite3_column_double(statement, col)); break;
+        case kSQLiteBlob: {
+            const int bytes = sqlite3_column_bytes(statement, col);
+            if (bytes == 0) {
+                results_.emplace_back();
+                break;
+            }
+            auto stream = std::make_unique<TMemoryStream>();
+            stream->Write(sqlite3_column_blob(statement, col), bytes);
+            stream->Seek(0);
+            results_.emplace_back(std::move(stream));
+            break;
+        }
+        default: {
+            // Text ends at the first zero byte, as a C string would.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, col));
+            const int bytes = sqlite3_column_bytes(statement, col);
+            results_.emplace_back(std::string(text, strnlen(text, static_cast<size_t>(bytes))));
+            break;
+        }
+        }
+    }
+}
+
+bool TSQLiteTable::Next()
+{
+    if (Eof())
+        return false;
+    ++row_;
+    return true;
+}
+
+uint32_t TSQLiteTable::FieldIndex(const std::string& Name) const
+{
+    if (col_names_.empty())
+        throw ESQLiteException("Field " + Name + " Not found. Empty dataset");
+    const std::string upper = UpperCaseAnsi(Name);
+    for (uint32_t c = 0; c < col_names_.size(); ++c)
+        if (col_names_[c] == upper)
+            return c;
+    throw ESQLiteException("Field not found in dataset: " + Name);
+}
+
+const TSQLiteTable::Cell& TSQLiteTable::CurrentCell(uint32_t Index) const
+{
+    if (Eof())
+        throw ESQLiteException("Table is at End of File");
+    if (Index >= col_count_)
+        throw ESQLiteException("Column index " + std::to_string(Index) + " out of range 0.." +
+                               std::to_string(static_cast<int64_t>(col_count_) - 1));
+    return results_[static_cast<size_t>(row_) * col_count_ + Index];
+}
+
+std::string TSQLiteTable::FieldAsString(uint32_t Index) const
+{
+    if (std::holds_alternative<std::monostate>(CurrentCell(Index)))
+        return {};
+    return FieldText(Index);
+}
+
+std::string TSQLiteTable::FieldText(uint32_t Index) const
+{
+    const Cell& cell = CurrentCell(Index);
+    const int32_t k = Kind(Index);
+    if (std::holds_alternative<std::monostate>(cell))
+        return k == kSQLiteInteger || k == kSQLiteFloat ? "0" : "";
+    switch (k) {
+    case kSQLiteInteger: return std::to_string(std::get<int64_t>(cell));
+    case kSQLiteFloat: {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.15g", std::get<double>(cell));
+        return buffer;
+    }
+    case kSQLiteText: return std::get<std::string>(cell);
+    case kSQLiteBlob: return FieldAsBlobText(Index);
+    default: return {};
+    }
+}
+
+int64_t TSQLiteTable::FieldAsInteger(uint32_t Index) const
+{
+    const Cell& cell = CurrentCell(Index);
+    if (std::holds_alternative<std::monostate>(cell))
+        return 0;
+    switch (Kind(Index)) {
+    case kSQLiteInteger: return std::get<int64_t>(cell);
+    case kSQLiteFloat: {
+        // Converting an out-of-range double is undefined: saturate instead.
+        const double d = std::get<double>(cell);
+        if (std::isnan(d))
+            return 0;
+        if (d >= 9223372036854775808.0)
+            return std::numeric_limits<int64_t>::max();
+        if (d < -9223372036854775808.0)
+            return std::numeric_limits<int64_t>::min();
+        return static_cast<int64_t>(d);
+    }
+    default: throw ESQLiteException("Not an integer or numeric field");
+    }
+}
+
+double TSQLiteTable::FieldAsDouble(uint32_t Index) const
+{
+    const Cell& cell = CurrentCell(Index);
+    if (std::holds_alternative<std::monostate>(cell))
+        return 0;
+    switch (Kind(Index)) {
+    case kSQLiteInteger: return static_cast<double>(std::get<int64_t>(cell));
+    case kSQLiteFloat: return std::get<double>(cell);
+    default: throw ESQLiteException("Not an integer or numeric field");
+    }
+}
+
+TMemoryStream* TSQLiteTable::FieldAsBlob(uint32_t Index) const
+{
+    const Cell& cell = CurrentCell(Index);
+    if (std::holds_alternative<std::monostate>(cell))
+        return nullptr;
+    if (Kind(Index) != kSQLiteBlob)
+        throw ESQLiteException("Not a Blob field");
+    return std::get<std::unique_ptr<TMemoryStream>>(cell).get();
+}
+
+std::string TSQLiteTable::FieldAsBlobText(uint32_t Index) const
+{
+    TMemoryStream* stream = FieldAsBlob(Index);
+    if (!stream || stream->Size() <= 0)
+        return {};
+    std::string bytes(static_cast<size_t>(stream->Size()), '\0');
+    stream->Seek(0);
+    stream->Read(bytes.data(), stream->Size());
+    return bytes;
+}

@@ -1,0 +1,5 @@
+# Sourced by the Wine scripts: one project-local prefix, quiet Wine.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${QUORLEN_WINEPREFIX:-$root/build/wineprefix}
+export WINEDEBUG=-all
+export WINEARCH=win64
