@@ -1,0 +1,37 @@
+#pragma once
+// The in-memory table behind the result grid: text fields of fixed byte
+// sizes, rows appended in order, a current row and a hideable first column.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TListField {
+    std::string Name;  // GBK, shown as the column title
+    uint32_t Size;     // bytes; longer values are cut at the last whole GBK character
+    bool Visible = true;
+};
+
+class TListModel {
+public:
+    // Empties the table and gives it a new layout.
+    void Reset(std::vector<TListField> fields);
+    // Appends one row; values are cut to their field's size.
+    void Append(const std::vector<std::string>& values);
+    void First() { current_ = 0; }
+    void SetFieldVisible(uint32_t field, bool visible);
+
+    uint32_t FieldCount() const { return static_cast<uint32_t>(fields_.size()); }
+    const TListField& Field(uint32_t field) const { return fields_[field]; }
+    uint32_t RowCount() const;
+    // The stored (cut) value of a row's field.
+    std::string Value(uint32_t row, uint32_t field) const;
+    uint32_t Current() const { return current_; }
+    void SetCurrent(uint32_t row) { current_ = row; }
+
+private:
+    std::vector<TListField> fields_;
+    // Row-major cells in one buffer keeps 51,470 rows close to their byte size.
+    std::vector<char> bytes_;
+    std::vector<uint32_t> offsets_;  // start of each cell; one extra at the end
+    uint32_t current_ = 0;
+};
