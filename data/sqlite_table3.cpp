@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "data/gbk.h"
+#include "data/gbk_like.h"
 #include "data/sqlite_engine.h"
 
 namespace {
@@ -125,6 +126,7 @@ void TSQLiteDatabase::Close()
 void TSQLiteDatabase::RegisterFunctions()
 {
     sqlite3_create_function(db_, "RANDOM", 1, SQLITE_UTF8, &random_, RandomFunction, nullptr, nullptr);
+    RegisterGbkLike(db_);
 }
 
 void TSQLiteDatabase::SetRandomSource(std::shared_ptr<TRandomSource> source)
