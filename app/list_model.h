@@ -1,6 +1,7 @@
 #pragma once
 // The in-memory table behind the result grid: text fields of fixed byte
 // sizes, rows appended in order, a current row and a hideable first column.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +20,12 @@ public:
     void Append(const std::vector<std::string>& values);
     void First() { current_ = 0; }
     void SetFieldVisible(uint32_t field, bool visible);
+    // Room for this many rows' cell offsets, so a long list grows no spare.
+    void Reserve(uint32_t rows);
+    // Gives back the spare capacity left by appending.
+    void Compact();
+    // Bytes held for the rows: cell bytes plus offsets, capacity included.
+    size_t MemoryBytes() const;
 
     uint32_t FieldCount() const { return static_cast<uint32_t>(fields_.size()); }
     const TListField& Field(uint32_t field) const { return fields_[field]; }
@@ -27,6 +34,9 @@ public:
     std::string Value(uint32_t row, uint32_t field) const;
     uint32_t Current() const { return current_; }
     void SetCurrent(uint32_t row) { current_ = row; }
+
+    // A value cut to at most size bytes, at the last whole GBK character.
+    static std::string CutToSize(const std::string& value, uint32_t size);
 
 private:
     std::vector<TListField> fields_;
