@@ -21,7 +21,7 @@ TEST_CASE("Trim strips white space and control characters, nothing else")
     CHECK(Trim(" a b ") == "a b");
     CHECK(Trim("\x7f") == "\x7f");
     CHECK(Trim(G("　一马　")) == G("　一马　"));  // the ideographic space is a character
-    CHECK(Trim("\n" + G("一马") + std::string(1, '\0')) == G("一马"));
+    CHECK(Trim(std::string("\n") + G("一马") + std::string(1, '\0')) == G("一马"));
 }
 
 TEST_CASE("the single-byte test and the last character work on GBK characters")
@@ -44,8 +44,8 @@ TEST_CASE("the single-byte test and the last character work on GBK characters")
 TEST_CASE("list fields cut values at the last whole GBK character")
 {
     CHECK(TListModel::CutToSize(G("一二三四五六七八九十"), 18) == G("一二三四五六七八九"));
-    CHECK(TListModel::CutToSize("a" + G("一二三四五六七八九"), 18) == "a" + G("一二三四五六七八"));
-    CHECK(TListModel::CutToSize("a" + G("乼"), 2) == "a");
+    CHECK(TListModel::CutToSize(std::string("a") + G("一二三四五六七八九"), 18) == std::string("a") + G("一二三四五六七八"));
+    CHECK(TListModel::CutToSize(std::string("a") + G("乼"), 2) == "a");
     CHECK(TListModel::CutToSize("yimadangxian", 7) == "yimadan");
     CHECK(TListModel::CutToSize(G("一马"), 4) == G("一马"));
     CHECK(TListModel::CutToSize(G("一马"), 0) == "");

@@ -126,9 +126,9 @@ TEST_CASE_FIXTURE(LikeFixture, "a double-byte character is one character, whatev
     }
     SUBCASE("`%` backtracks over whole characters")
     {
-        CHECK(Like(G("马到成功马上"), "%" + G("马上")) == "1");
-        CHECK(Like(G("一马当先"), "%" + G("马") + "%" + G("先")) == "1");
-        CHECK(Like(G("一马当先"), "%" + G("先") + "%" + G("马")) == "0");
+        CHECK(Like(G("马到成功马上"), std::string("%") + G("马上")) == "1");
+        CHECK(Like(G("一马当先"), std::string("%") + G("马") + std::string("%") + G("先")) == "1");
+        CHECK(Like(G("一马当先"), std::string("%") + G("先") + std::string("%") + G("马")) == "0");
     }
     SUBCASE("a lone lead byte and a lead with a bad trail are characters of their own")
     {
