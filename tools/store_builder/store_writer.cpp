@@ -1,0 +1,291 @@
+#include "tools/store_builder/store_writer.h"
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <system_error>
+#include <unordered_map>
+#include <vector>
+
+#include "data/gbk.h"
+#include "data/gob.h"
+#include "data/sqlite_table3.h"
+#include "tools/store_builder/pinyin.h"
+#include "tools/store_builder/utf8_text.h"
+
+namespace {
+
+// The columns the program reads, in the order of the table.
+constexpr const char* kCreateTable =
+    "CREATE TABLE tirsel ("
+    // The rowid alias: the detail statement "where id=" finds a row without
+    // reading the table, and rows stay stored (and listed) in id order.
+    "id INTEGER PRIMARY KEY, tirsel TEXT, pingyin TEXT, diangu TEXT, chuchu TEXT, "
+    "lizi TEXT, jinyi TEXT, fanyi TEXT, oth TEXT, py2 TEXT)";
+constexpr const char* kInsert = "INSERT INTO tirsel VALUES (?,?,?,?,?,?,?,?,?,?)";
+constexpr size_t kMaxReportedProblems = 50;
+
+// One row as stored: GBK text with CR LF line breaks.
+struct StoreRow {
+    std::string idiom, pinyin, explanation, source, example, synonyms, antonyms, other, key;
+};
+
+// The memo shows the text as stored, and a Windows edit control breaks lines only at CR LF.
+std::string WithCrLf(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else if (text[i] == '\n') {
+            out += "\r\n";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+// Collects what is wrong with the entries so one run reports all of it.
+class Problems {
+public:
+    void Add(const IdiomEntry& entry, size_t index, const char* field, const std::string& problem)
+    {
+        const std::string where = entry.origin.empty() ? "entry " + std::to_string(index + 1) : entry.origin;
+        const std::string name = IsBlank(entry.idiom) ? "(no idiom)" : entry.idiom;
+        list_.push_back({index, where + ": " + name + ": " + field + ": " + problem});
+    }
+    std::vector<EntryProblem> Take() { return std::move(list_); }
+    void ThrowIfAny() const
+    {
+        if (list_.empty())
+            return;
+        std::string text;
+        for (size_t i = 0; i < list_.size() && i < kMaxReportedProblems; ++i)
+            text += (i ? "\n" : "") + list_[i].message;
+        if (list_.size() > kMaxReportedProblems)
+            text += "\n... and " + std::to_string(list_.size() - kMaxReportedProblems) + " more";
+        throw BuildError(text);
+    }
+
+private:
+    std::vector<EntryProblem> list_;
+};
+
+// GBK bytes of one field, or a problem naming the first character GBK lacks.
+std::optional<std::string> ToGbk(const IdiomEntry& entry, size_t index, const char* field, const std::string& utf8,
+                                 Problems& problems)
+{
+    const auto decoded = DecodeUtf8(utf8);
+    if (!decoded) {
+        problems.Add(entry, index, field, "not valid UTF-8");
+        return std::nullopt;
+    }
+    if (auto gbk = Utf8ToGbk(WithCrLf(utf8)))
+        return gbk;
+    for (const char32_t cp : *decoded) {
+        if (!Utf8ToGbk(EncodeUtf8(cp))) {
+            problems.Add(entry, index, field, "GBK cannot encode " + DescribeCodePoint(cp));
+            return std::nullopt;
+        }
+    }
+    problems.Add(entry, index, field, "GBK cannot encode this text");
+    return std::nullopt;
+}
+
+void CheckIdiomAndPinyin(const IdiomEntry& entry, size_t index, Problems& problems)
+{
+    if (IsBlank(entry.idiom))
+        problems.Add(entry, index, "idiom", "missing");
+    else if (entry.idiom.find_first_of("\r\n") != std::string::npos)
+        problems.Add(entry, index, "idiom", "holds a line break");
+    if (IsBlank(entry.pinyin)) {
+        problems.Add(entry, index, "pinyin", "missing");
+        return;
+    }
+    if (entry.pinyin.find_first_of("\r\n") != std::string::npos) {
+        problems.Add(entry, index, "pinyin", "holds a line break");
+        return;
+    }
+    if (IsBlank(entry.idiom) || !DecodeUtf8(entry.idiom) || !DecodeUtf8(entry.pinyin))
+        return;  // reported elsewhere
+    const std::vector<std::string> syllables = PinyinSyllables(entry.pinyin);
+    for (const std::string& s : syllables) {
+        if (!IsPinyinSyllable(s)) {
+            problems.Add(entry, index, "pinyin", "\"" + s + "\" is not a pinyin syllable");
+            return;
+        }
+    }
+    const size_t characters = CountHanCharacters(entry.idiom);
+    if (characters == 0)
+        problems.Add(entry, index, "idiom", "has no Chinese character");
+    else if (syllables.size() != characters)
+        problems.Add(entry, index, "pinyin",
+                     std::to_string(syllables.size()) + " syllables for " + std::to_string(characters) +
+                         " Chinese characters");
+}
+
+std::vector<StoreRow> PrepareRows(const IdiomEntries& entries, Problems& problems)
+{
+    std::vector<StoreRow> rows;
+    rows.reserve(entries.size());
+    std::unordered_map<std::string, size_t> first_seen;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const IdiomEntry& e = entries[i];
+        CheckIdiomAndPinyin(e, i, problems);
+        if (!IsBlank(e.idiom)) {
+            const auto [it, fresh] = first_seen.emplace(e.idiom, i);
+            if (!fresh) {
+                const IdiomEntry& first = entries[it->second];
+                problems.Add(e, i, "idiom",
+                             "duplicate of " + (first.origin.empty() ? "entry " + std::to_string(it->second + 1)
+                                                                     : first.origin));
+            }
+        }
+        StoreRow row;
+        struct Field {
+            const char* name;
+            const std::string& text;
+            std::string& out;
+        };
+        const Field fields[] = {
+            {"idiom", e.idiom, row.idiom},          {"pinyin", e.pinyin, row.pinyin},
+            {"explanation", e.explanation, row.explanation}, {"source", e.source, row.source},
+            {"example", e.example, row.example},    {"synonyms", e.synonyms, row.synonyms},
+            {"antonyms", e.antonyms, row.antonyms}, {"other", e.other, row.other},
+        };
+        for (const Field& f : fields)
+            if (auto gbk = ToGbk(e, i, f.name, f.text, problems))
+                f.out = std::move(*gbk);
+        row.key = PinyinKey(e.pinyin);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+// The engine takes file names as UTF-8 on every platform.
+std::string EngineFileName(const std::filesystem::path& path)
+{
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
+// Removes the temporary store and its journal unless the build got as far as renaming it.
+class TempStore {
+public:
+    explicit TempStore(const std::filesystem::path& target)
+    {
+        std::random_device rd;
+        path_ = target;
+        path_ += ".tmp" + std::to_string(rd() % 1000000);
+        Remove();
+    }
+    ~TempStore()
+    {
+        if (!kept_)
+            Remove();
+    }
+    TempStore(const TempStore&) = delete;
+    TempStore& operator=(const TempStore&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    void Keep() { kept_ = true; }
+
+private:
+    void Remove()
+    {
+        std::error_code ec;
+        std::filesystem::remove(path_, ec);
+        std::filesystem::path journal = path_;
+        journal += "-journal";
+        std::filesystem::remove(journal, ec);
+    }
+
+    std::filesystem::path path_;
+    bool kept_ = false;
+};
+
+void WriteRows(const std::string& file, const std::vector<StoreRow>& rows)
+{
+    TSQLiteDatabase db(file, gob::DatabaseKey);
+    db.ExecSQL(kCreateTable);
+    db.ExecSQL("BEGIN");
+    db.SetInTransaction(true);  // a failure below rolls back as the connection closes
+    int64_t id = 0;
+    for (const StoreRow& r : rows) {
+        db.ExecSQL(kInsert, {TBindValue::Int64(++id), TBindValue::String(r.idiom), TBindValue::String(r.pinyin),
+                             TBindValue::String(r.explanation), TBindValue::String(r.source),
+                             TBindValue::String(r.example), TBindValue::String(r.synonyms),
+                             TBindValue::String(r.antonyms), TBindValue::String(r.other),
+                             TBindValue::String(r.key)});
+    }
+    db.ExecSQL("COMMIT");
+    db.SetInTransaction(false);
+    db.Close();
+}
+
+// Reads the finished file back the way the program will: keyed, through the
+// data layer, every id in order.
+void CheckWritten(const std::string& file, size_t expected_rows)
+{
+    TSQLiteDatabase db(file, gob::DatabaseKey);
+    const auto check = db.GetTable("PRAGMA quick_check");
+    if (check->RowCount() != 1 || check->FieldAsString(0) != "ok")
+        throw BuildError("the written store fails its integrity check");
+    const auto ids = db.GetTable("select id from tirsel");
+    if (ids->RowCount() != expected_rows)
+        throw BuildError("the written store holds " + std::to_string(ids->RowCount()) + " rows instead of " +
+                         std::to_string(expected_rows));
+    for (int64_t id = 1; !ids->Eof(); ++id, ids->Next())
+        if (ids->FieldAsInteger(0) != id)
+            throw BuildError("the written store lists id " + ids->FieldAsString(0) + " where " +
+                             std::to_string(id) + " belongs");
+    db.Close();
+}
+
+} // namespace
+
+std::vector<EntryProblem> FindEntryProblems(const IdiomEntries& entries)
+{
+    Problems problems;
+    PrepareRows(entries, problems);
+    return problems.Take();
+}
+
+void WriteStore(const IdiomEntries& entries, const std::filesystem::path& target)
+{
+    if (entries.empty())
+        throw BuildError(target.string() + ": no idioms to store");
+    Problems problems;
+    const std::vector<StoreRow> rows = PrepareRows(entries, problems);
+    problems.ThrowIfAny();
+
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec))
+        throw BuildError(target.string() + ": the folder does not exist");
+    if (std::filesystem::is_directory(target, ec))
+        throw BuildError(target.string() + ": is a folder");
+
+    TempStore temp(target);
+    try {
+        WriteRows(EngineFileName(temp.path()), rows);
+        CheckWritten(EngineFileName(temp.path()), rows.size());
+    } catch (const ESQLiteException& e) {
+        throw BuildError(target.string() + ": writing the store failed: " + e.Message());
+    }
+    // Replaces an existing store in one step, on Windows too (MoveFileEx with
+    // MOVEFILE_REPLACE_EXISTING underneath).
+    std::filesystem::rename(temp.path(), target, ec);
+    if (ec)
+        throw BuildError(target.string() + ": cannot replace the store: " + ec.message());
+    temp.Keep();
+}
