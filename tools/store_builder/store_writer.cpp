@@ -1,6 +1,8 @@
 #include "tools/store_builder/store_writer.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -31,19 +33,21 @@ struct StoreRow {
 };
 
 // The memo shows the text as stored, and a Windows edit control breaks lines only at CR LF.
-std::string WithCrLf(const std::string& text)
+std::u16string Utf16WithCrLf(const std::u32string& text)
 {
-    std::string out;
-    out.reserve(text.size() + text.size() / 32);
+    std::u16string out;
+    out.reserve(text.size() + text.size() / 16);
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n')
+        const char32_t cp = text[i];
+        if (cp == U'\r' || cp == U'\n') {
+            out += u"\r\n";
+            if (cp == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n')
                 ++i;
-        } else if (text[i] == '\n') {
-            out += "\r\n";
+        } else if (cp >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
         } else {
-            out += text[i];
+            out += static_cast<char16_t>(cp);
         }
     }
     return out;
@@ -63,11 +67,16 @@ public:
         const std::string name = IsBlank(entry.idiom) ? "(no idiom)" : entry.idiom;
         list_.push_back({index, where + ": " + name + ": " + field + ": " + problem});
     }
-    std::vector<EntryProblem> Take() { return std::move(list_); }
-    void ThrowIfAny() const
+    std::vector<EntryProblem> Take()
+    {
+        Sort();
+        return std::move(list_);
+    }
+    void ThrowIfAny()
     {
         if (list_.empty())
             return;
+        Sort();
         std::string text;
         for (size_t i = 0; i < list_.size() && i < kMaxReportedProblems; ++i)
             text += (i ? "\n" : "") + list_[i].message;
@@ -77,28 +86,63 @@ public:
     }
 
 private:
+    // Encoding is checked for all entries at once, after the rest; reports follow the entries.
+    void Sort()
+    {
+        std::stable_sort(list_.begin(), list_.end(),
+                         [](const EntryProblem& a, const EntryProblem& b) { return a.index < b.index; });
+    }
+
     std::vector<EntryProblem> list_;
 };
 
-// GBK bytes of one field, or a problem naming the first character GBK lacks.
-std::optional<std::string> ToGbk(const IdiomEntry& entry, size_t index, const char* field, const std::string& utf8,
-                                 Problems& problems)
+// GBK for many texts at once: converting text by text costs more than
+// everything else a build does. A character GBK lacks, or one the system's
+// converter would swap for a look-alike, turns a text into nullopt.
+std::vector<std::optional<std::string>> ToGbk(const std::vector<std::u16string>& texts)
 {
-    const auto decoded = DecodeUtf8(utf8);
-    if (!decoded) {
-        problems.Add(entry, index, field, "not valid UTF-8");
-        return std::nullopt;
-    }
-    if (auto gbk = Utf8ToGbk(WithCrLf(utf8)))
+    auto exact = [](const std::u16string& text) -> std::optional<std::string> {
+        auto gbk = Utf16ToGbk(text);
+#ifdef _WIN32
+        // The system's converter swaps characters it lacks for look-alikes (ä for a)
+        // without saying so; only the way back shows it.
+        if (gbk && GbkToUtf16(*gbk) != text)
+            gbk.reset();
+#endif
         return gbk;
-    for (const char32_t cp : *decoded) {
-        if (!Utf8ToGbk(EncodeUtf8(cp))) {
-            problems.Add(entry, index, field, "GBK cannot encode " + DescribeCodePoint(cp));
-            return std::nullopt;
-        }
+    };
+    std::vector<std::optional<std::string>> out;
+    out.reserve(texts.size());
+    // Texts hold no zero character (checked before), so it can part them.
+    std::u16string joined;
+    for (const std::u16string& text : texts) {
+        joined += text;
+        joined += u'\0';
     }
-    problems.Add(entry, index, field, "GBK cannot encode this text");
-    return std::nullopt;
+    if (const auto gbk = exact(joined)) {
+        size_t start = 0;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const size_t end = gbk->find('\0', start);
+            out.emplace_back(gbk->substr(start, end - start));
+            start = end + 1;
+        }
+    } else {
+        for (const std::u16string& text : texts)
+            out.push_back(exact(text));
+    }
+    return out;
+}
+
+// The first character of a text that GBK cannot hold.
+char32_t FirstNonGbk(const std::string& utf8)
+{
+    for (const char32_t cp : DecodeUtf8(utf8).value_or(std::u32string())) {
+        const std::u16string one = Utf8ToUtf16(EncodeUtf8(cp));
+        const auto gbk = Utf16ToGbk(one);
+        if (!gbk || GbkToUtf16(*gbk) != one)  // the way back, as above
+            return cp;
+    }
+    return 0xFFFD;
 }
 
 void CheckIdiomAndPinyin(const IdiomEntry& entry, size_t index, Problems& problems)
@@ -135,38 +179,60 @@ void CheckIdiomAndPinyin(const IdiomEntry& entry, size_t index, Problems& proble
 
 std::vector<StoreRow> PrepareRows(const IdiomEntries& entries, Problems& problems)
 {
-    std::vector<StoreRow> rows;
-    rows.reserve(entries.size());
+    constexpr const char* kFieldNames[] = {"idiom",   "pinyin",   "explanation", "source",
+                                           "example", "synonyms", "antonyms",    "other"};
+    constexpr size_t kFields = std::size(kFieldNames);
+    auto field_of = [](const IdiomEntry& e, size_t f) -> const std::string& {
+        const std::string* fields[] = {&e.idiom,   &e.pinyin,   &e.explanation, &e.source,
+                                       &e.example, &e.synonyms, &e.antonyms,    &e.other};
+        return *fields[f];
+    };
+
+    std::vector<StoreRow> rows(entries.size());
     std::unordered_map<std::string, size_t> first_seen;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const IdiomEntry& e = entries[i];
-        CheckIdiomAndPinyin(e, i, problems);
-        if (!IsBlank(e.idiom)) {
-            const auto [it, fresh] = first_seen.emplace(e.idiom, i);
-            if (!fresh) {
-                const IdiomEntry& first = entries[it->second];
-                problems.Add(e, i, "idiom",
-                             "duplicate of " + (first.origin.empty() ? "entry " + std::to_string(it->second + 1)
-                                                                     : first.origin));
+    // Converted a block at a time, so the whole dictionary is never held in three encodings at once.
+    constexpr size_t kBlock = 512;
+    std::vector<std::u16string> texts;
+    for (size_t block = 0; block < entries.size(); block += kBlock) {
+        const size_t end = std::min(entries.size(), block + kBlock);
+        texts.clear();
+        for (size_t i = block; i < end; ++i) {
+            const IdiomEntry& e = entries[i];
+            CheckIdiomAndPinyin(e, i, problems);
+            if (!IsBlank(e.idiom)) {
+                const auto [it, fresh] = first_seen.emplace(e.idiom, i);
+                if (!fresh) {
+                    const IdiomEntry& first = entries[it->second];
+                    problems.Add(e, i, "idiom",
+                                 "duplicate of " + (first.origin.empty() ? "entry " + std::to_string(it->second + 1)
+                                                                         : first.origin));
+                }
+            }
+            for (size_t f = 0; f < kFields; ++f) {
+                const std::string& text = field_of(e, f);
+                texts.emplace_back();
+                const auto decoded = DecodeUtf8(text);
+                if (!decoded)
+                    problems.Add(e, i, kFieldNames[f], "not valid UTF-8");
+                else if (text.find('\0') != std::string::npos)
+                    problems.Add(e, i, kFieldNames[f], "holds a zero character, which would cut the text short");
+                else
+                    texts.back() = Utf16WithCrLf(*decoded);
             }
         }
-        StoreRow row;
-        struct Field {
-            const char* name;
-            const std::string& text;
-            std::string& out;
-        };
-        const Field fields[] = {
-            {"idiom", e.idiom, row.idiom},          {"pinyin", e.pinyin, row.pinyin},
-            {"explanation", e.explanation, row.explanation}, {"source", e.source, row.source},
-            {"example", e.example, row.example},    {"synonyms", e.synonyms, row.synonyms},
-            {"antonyms", e.antonyms, row.antonyms}, {"other", e.other, row.other},
-        };
-        for (const Field& f : fields)
-            if (auto gbk = ToGbk(e, i, f.name, f.text, problems))
-                f.out = std::move(*gbk);
-        row.key = PinyinKey(e.pinyin);
-        rows.push_back(std::move(row));
+        const std::vector<std::optional<std::string>> gbk = ToGbk(texts);
+        for (size_t i = block; i < end; ++i) {
+            std::string* out[] = {&rows[i].idiom,   &rows[i].pinyin,   &rows[i].explanation, &rows[i].source,
+                                  &rows[i].example, &rows[i].synonyms, &rows[i].antonyms,    &rows[i].other};
+            for (size_t f = 0; f < kFields; ++f) {
+                if (const auto& text = gbk[(i - block) * kFields + f])
+                    *out[f] = *text;
+                else
+                    problems.Add(entries[i], i, kFieldNames[f],
+                                 "GBK cannot encode " + DescribeCodePoint(FirstNonGbk(field_of(entries[i], f))));
+            }
+            rows[i].key = PinyinKey(entries[i].pinyin);
+        }
     }
     return rows;
 }
