@@ -2,6 +2,7 @@
 #include "tests/store/store_test_support.h"
 
 #include "tests/support/temp_dir.h"
+#include "tools/store_builder/synthetic.h"
 
 namespace {
 
@@ -202,4 +203,37 @@ TEST_CASE("a target that cannot be written fails cleanly")
           std::string::npos);
     CHECK(BuildErrorOf([&] { WriteStore({}, dir.path() / "tirsel.edt"); }).find("no idioms") != std::string::npos);
     CHECK(FolderListing(dir.path()) == std::vector<std::string>{"taken"});
+}
+
+TEST_CASE("every list statement of the program returns rows in id order")
+{
+    // Idioms out of alphabetical and byte order, so an index walked in place
+    // of the table would show.
+    TempDir dir;
+    const auto file = dir.path() / "tirsel.edt";
+    const IdiomEntries entries = SyntheticEntries(2000);
+    WriteStore(entries, file);
+    TSQLiteDatabase db(file.string(), gob::DatabaseKey);
+    const std::string idiom = Gbk(entries[1500].idiom);
+    const std::string first = idiom.substr(0, 2);
+    const std::string last = idiom.substr(idiom.size() - 2);
+    const std::string statements[] = {
+        "select id,tirsel,py2 from tirsel",
+        "select id,tirsel,py2 from tirsel where tirsel like '%" + first + "%'",
+        "select id,tirsel,py2 from tirsel where tirsel = '" + idiom + "'",
+        "select id,tirsel,py2 from tirsel where tirsel like '" + first + "%'",
+        "select id,tirsel,py2 from tirsel where tirsel like '%" + last + "'",
+        "select id,tirsel,py2 from tirsel where py2 like 'sh%'",
+    };
+    for (const std::string& sql : statements) {
+        const auto table = db.GetTable(sql);
+        CAPTURE(GbkToUtf8(sql));
+        CHECK(table->RowCount() >= 1);
+        int64_t previous = 0;
+        for (; !table->Eof(); table->Next()) {
+            const int64_t id = table->FieldAsInteger(0);
+            REQUIRE(id > previous);
+            previous = id;
+        }
+    }
 }

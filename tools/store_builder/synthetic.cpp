@@ -117,12 +117,13 @@ std::string Other(Sequence& seq)
 {
     const size_t target = seq.Between(50, 400);
     std::string text = std::string("【用法】") + kUsages[seq.Below(std::size(kUsages))];
-    size_t length = 20;
+    size_t length = 22;  // the longest usage line, in characters
     const char* headings[] = {"\n【辨析】", "\n【典故】", "\n【例句】"};
-    for (size_t h = 0; length < target; h = (h + 1) % std::size(headings)) {
-        const size_t part = std::min<size_t>(seq.Between(30, 120), target - length + 4);
+    // a section is its line break, a four-character heading and prose closed by one mark
+    for (size_t h = 0; length + 12 <= target; h = (h + 1) % std::size(headings)) {
+        const size_t part = std::min<size_t>(seq.Between(30, 120), target - length - 6);
         text += headings[h] + Prose(seq, part);
-        length += part + 4;
+        length += part + 6;
     }
     return text;
 }
