@@ -381,7 +381,8 @@ void TSQLiteTable::AppendText(const char* bytes, size_t length)
     // Blocks stay below the allocator's mmap threshold, so a lookup reuses
     // the heap of the one before instead of faulting in fresh pages.
     constexpr size_t kBlockSize = 64 * 1024;
-    if (block_used_ + length > block_size_) {
+    // An empty first text still needs a block to point into.
+    if (text_blocks_.empty() || block_used_ + length > block_size_) {
         block_size_ = std::max(kBlockSize, length);
         text_blocks_.push_back(std::make_unique_for_overwrite<char[]>(block_size_));
         block_used_ = 0;

@@ -169,6 +169,17 @@ TEST_CASE("a zero byte cuts text but not blobs")
     CHECK(table->FieldAsString(1) == "");
 }
 
+TEST_CASE("empty texts, also as the very first value of a result")
+{
+    Store s;
+    auto table = s.db.GetTable("select '' as a, 'x' as b union all select 'yy', ''");
+    CHECK(table->FieldAsString(0) == "");
+    CHECK(table->FieldAsString(1) == "x");
+    table->Next();
+    CHECK(table->FieldAsString(0) == "yy");
+    CHECK(table->FieldAsString(1) == "");
+}
+
 TEST_CASE("the cursor moves forward once past the last row")
 {
     Store s;
