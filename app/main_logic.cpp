@@ -77,7 +77,7 @@ void TMainLogic::showxx(const TListStatement& statement, int empty_code)
             first_id = values[0];
         list_.Append(values);
     }
-    list_.Compact();
+    list_.ReleaseSpare();
     list_.First();
     list_.SetFieldVisible(0, false);
     view_.ListChanged(list_);
@@ -93,6 +93,7 @@ void TMainLogic::showno(int empty_code)
     }
     list_.Reset(PlaceholderFields());
     list_.Append({"0", texts::kNoSuchHead});
+    list_.ReleaseSpare();
     list_.First();
     list_.SetFieldVisible(0, false);
     view_.ListChanged(list_);

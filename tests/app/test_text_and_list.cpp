@@ -92,13 +92,32 @@ TEST_CASE("the list: layout, hidden column, current row, memory")
         size_t bytes = 0;
         for (int i = 0; i < 10000; ++i) {
             const std::string id = std::to_string(i);
-            list.Append({id, G("一马当先"), "yima"});
-            bytes += id.size() + 8 + 4;
+            list.Append({id, G("一马当先") + id, "yimadangxian"});
+            bytes += id.size() + 8 + id.size() + 7;
         }
-        list.Compact();
-        CHECK(list.MemoryBytes() <= bytes + (3 * 10000 + 1) * sizeof(uint32_t));
+        // values run across block ends and read back whole
+        bool all = true;
+        for (uint32_t r = 0; r < 10000; ++r) {
+            const std::string id = std::to_string(r);
+            all = all && list.Value(r, 0) == id && list.Value(r, 1) == G("一马当先") + id &&
+                  list.Value(r, 2) == "yimadan";
+        }
+        CHECK(all);
+        list.ReleaseSpare();
+        CHECK(list.MemoryBytes() <= bytes + 65536 + 64 + (3 * 10000 + 1) * sizeof(uint32_t));
         list.Reset({{"ID", 8}});
-        CHECK(list.MemoryBytes() <= 64);
+        list.Append({"1"});
+        list.ReleaseSpare();
+        CHECK(list.MemoryBytes() <= 65536 + 64);
+        CHECK(list.Value(0, 0) == "1");
+
+        SUBCASE("refilling after a reset reuses the memory")
+        {
+            list.Reset({{"ID", 8}, {"X", 18}, {"Y", 7}});
+            list.Append({"7", G("一马"), "yima"});
+            CHECK(list.RowCount() == 1);
+            CHECK(list.Value(0, 1) == G("一马"));
+        }
     }
 }
 
