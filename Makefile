@@ -19,16 +19,15 @@ deps:
 $(NATIVE)/CMakeCache.txt: | deps
 	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DQUORLEN_SANITIZE=ON
 
-$(WIN)/CMakeCache.txt: | deps
-	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DQUORLEN_HOST_TOOLS=$(CURDIR)/$(NATIVE)/tools
-
 native: deps $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS)
 
-# The cross build uses the store builder and skin packer of the native build.
-win: native $(WIN)/CMakeCache.txt
+# The cross build runs the store builder and skin tools of the native build;
+# configuring every time keeps that folder set even in an older build tree.
+win: native
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DQUORLEN_HOST_TOOLS=$(CURDIR)/$(NATIVE)/tools > /dev/null
 	cmake --build $(WIN) -j $(JOBS)
 
 test-native: native
