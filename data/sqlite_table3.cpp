@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <limits>
 
 #include "data/gbk.h"
@@ -77,6 +78,26 @@ std::string UpperCaseAnsi(const std::string& text)
             upper[i] = static_cast<char>(c - 'a' + 'A');
     }
     return upper;
+}
+
+// Whether upper equals UpperCaseAnsi(name), without building the copy.
+static bool EqualsUpperCased(const std::string& upper, const std::string& name)
+{
+    if (upper.size() != name.size())
+        return false;
+    bool trail = false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        if (trail)
+            trail = false;
+        else if (IsGbkLeadByte(c) && i + 1 < name.size())
+            trail = true;
+        else if (c >= 'a' && c <= 'z')
+            c = static_cast<unsigned char>(c - 'a' + 'A');
+        if (static_cast<unsigned char>(upper[i]) != c)
+            return false;
+    }
+    return true;
 }
 
 // ---- TSQLiteDatabase ------------------------------------------------------
@@ -345,6 +366,34 @@ void TSQLiteTable::TakeFirstRow(sqlite3_stmt* statement)
     }
 }
 
+void TSQLiteTable::PushCell(const Cell& cell)
+{
+    if ((cell_count_ & (kCellChunk - 1)) == 0)
+        cells_.push_back(std::make_unique<Cell[]>(kCellChunk));
+    cells_.back()[cell_count_ & (kCellChunk - 1)] = cell;
+    ++cell_count_;
+}
+
+void TSQLiteTable::AppendText(const char* bytes, size_t length)
+{
+    // Blocks stay below the allocator's mmap threshold, so a lookup reuses
+    // the heap of the one before instead of faulting in fresh pages.
+    constexpr size_t kBlockSize = 64 * 1024;
+    if (block_used_ + length > block_size_) {
+        block_size_ = std::max(kBlockSize, length);
+        text_blocks_.push_back(std::make_unique_for_overwrite<char[]>(block_size_));
+        block_used_ = 0;
+    }
+    Cell cell;
+    cell.type = Cell::Text;
+    cell.text = text_blocks_.back().get() + block_used_;
+    cell.length = static_cast<uint32_t>(length);  // the engine's texts are below 2 GiB
+    if (length > 0)
+        std::memcpy(text_blocks_.back().get() + block_used_, bytes, length);
+    block_used_ += length;
+    PushCell(cell);
+}
+
 void TSQLiteTable::TakeRow(sqlite3_stmt* statement)
 {
     ++row_count_;
@@ -352,30 +401,40 @@ void TSQLiteTable::TakeRow(sqlite3_stmt* statement)
         TakeFirstRow(statement);
     for (uint32_t c = 0; c < col_count_; ++c) {
         const int col = static_cast<int>(c);
+        Cell cell;
         if (sqlite3_column_type(statement, col) == SQLITE_NULL) {
-            results_.emplace_back();
+            PushCell(cell);
             continue;
         }
         switch (col_types_[c]) {
-        case kSQLiteInteger: results_.emplace_back(int64_t{sqlite3_column_int64(statement, col)}); break;
-        case kSQLiteFloat: results_.emplace_back(sqlite3_column_double(statement, col)); break;
+        case kSQLiteInteger:
+            cell.type = Cell::Integer;
+            cell.integer = sqlite3_column_int64(statement, col);
+            PushCell(cell);
+            break;
+        case kSQLiteFloat:
+            cell.type = Cell::Float;
+            cell.real = sqlite3_column_double(statement, col);
+            PushCell(cell);
+            break;
         case kSQLiteBlob: {
             const int bytes = sqlite3_column_bytes(statement, col);
-            if (bytes == 0) {
-                results_.emplace_back();
-                break;
+            if (bytes > 0) {
+                auto stream = std::make_unique<TMemoryStream>();
+                stream->Write(sqlite3_column_blob(statement, col), bytes);
+                stream->Seek(0);
+                cell.type = Cell::Blob;
+                cell.blob = blobs_.size();
+                blobs_.push_back(std::move(stream));
             }
-            auto stream = std::make_unique<TMemoryStream>();
-            stream->Write(sqlite3_column_blob(statement, col), bytes);
-            stream->Seek(0);
-            results_.emplace_back(std::move(stream));
+            PushCell(cell);
             break;
         }
         default: {
             // Text ends at the first zero byte, as a C string would.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, col));
             const int bytes = sqlite3_column_bytes(statement, col);
-            results_.emplace_back(std::string(text, strnlen(text, static_cast<size_t>(bytes))));
+            AppendText(text, strnlen(text, static_cast<size_t>(bytes)));
             break;
         }
         }
@@ -394,9 +453,9 @@ uint32_t TSQLiteTable::FieldIndex(const std::string& Name) const
 {
     if (col_names_.empty())
         throw ESQLiteException("Field " + Name + " Not found. Empty dataset");
-    const std::string upper = UpperCaseAnsi(Name);
+    // Called for every field the lookups read, so no copy of Name is made.
     for (uint32_t c = 0; c < col_names_.size(); ++c)
-        if (col_names_[c] == upper)
+        if (EqualsUpperCased(col_names_[c], Name))
             return c;
     throw ESQLiteException("Field not found in dataset: " + Name);
 }
@@ -408,12 +467,12 @@ const TSQLiteTable::Cell& TSQLiteTable::CurrentCell(uint32_t Index) const
     if (Index >= col_count_)
         throw ESQLiteException("Column index " + std::to_string(Index) + " out of range 0.." +
                                std::to_string(static_cast<int64_t>(col_count_) - 1));
-    return results_[static_cast<size_t>(row_) * col_count_ + Index];
+    return CellAt(static_cast<size_t>(row_) * col_count_ + Index);
 }
 
 std::string TSQLiteTable::FieldAsString(uint32_t Index) const
 {
-    if (std::holds_alternative<std::monostate>(CurrentCell(Index)))
+    if (CurrentCell(Index).type == Cell::Empty)
         return {};
     return FieldText(Index);
 }
@@ -422,16 +481,16 @@ std::string TSQLiteTable::FieldText(uint32_t Index) const
 {
     const Cell& cell = CurrentCell(Index);
     const int32_t k = Kind(Index);
-    if (std::holds_alternative<std::monostate>(cell))
+    if (cell.type == Cell::Empty)
         return k == kSQLiteInteger || k == kSQLiteFloat ? "0" : "";
     switch (k) {
-    case kSQLiteInteger: return std::to_string(std::get<int64_t>(cell));
+    case kSQLiteInteger: return std::to_string(cell.integer);
     case kSQLiteFloat: {
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.15g", std::get<double>(cell));
+        std::snprintf(buffer, sizeof buffer, "%.15g", cell.real);
         return buffer;
     }
-    case kSQLiteText: return std::get<std::string>(cell);
+    case kSQLiteText: return TextOf(cell);
     case kSQLiteBlob: return FieldAsBlobText(Index);
     default: return {};
     }
@@ -440,13 +499,13 @@ std::string TSQLiteTable::FieldText(uint32_t Index) const
 int64_t TSQLiteTable::FieldAsInteger(uint32_t Index) const
 {
     const Cell& cell = CurrentCell(Index);
-    if (std::holds_alternative<std::monostate>(cell))
+    if (cell.type == Cell::Empty)
         return 0;
     switch (Kind(Index)) {
-    case kSQLiteInteger: return std::get<int64_t>(cell);
+    case kSQLiteInteger: return cell.integer;
     case kSQLiteFloat: {
         // Converting an out-of-range double is undefined: saturate instead.
-        const double d = std::get<double>(cell);
+        const double d = cell.real;
         if (std::isnan(d))
             return 0;
         if (d >= 9223372036854775808.0)
@@ -462,11 +521,11 @@ int64_t TSQLiteTable::FieldAsInteger(uint32_t Index) const
 double TSQLiteTable::FieldAsDouble(uint32_t Index) const
 {
     const Cell& cell = CurrentCell(Index);
-    if (std::holds_alternative<std::monostate>(cell))
+    if (cell.type == Cell::Empty)
         return 0;
     switch (Kind(Index)) {
-    case kSQLiteInteger: return static_cast<double>(std::get<int64_t>(cell));
-    case kSQLiteFloat: return std::get<double>(cell);
+    case kSQLiteInteger: return static_cast<double>(cell.integer);
+    case kSQLiteFloat: return cell.real;
     default: throw ESQLiteException("Not an integer or numeric field");
     }
 }
@@ -474,11 +533,11 @@ double TSQLiteTable::FieldAsDouble(uint32_t Index) const
 TMemoryStream* TSQLiteTable::FieldAsBlob(uint32_t Index) const
 {
     const Cell& cell = CurrentCell(Index);
-    if (std::holds_alternative<std::monostate>(cell))
+    if (cell.type == Cell::Empty)
         return nullptr;
     if (Kind(Index) != kSQLiteBlob)
         throw ESQLiteException("Not a Blob field");
-    return std::get<std::unique_ptr<TMemoryStream>>(cell).get();
+    return blobs_[cell.blob].get();
 }
 
 std::string TSQLiteTable::FieldAsBlobText(uint32_t Index) const

@@ -6,7 +6,6 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "data/exception.h"
@@ -127,14 +126,41 @@ public:
     std::string FieldAsBlobText(uint32_t Index) const;
 
 private:
-    using Cell = std::variant<std::monostate, int64_t, double, std::string, std::unique_ptr<TMemoryStream>>;
+    // One value of the result. Texts are packed into fixed-size blocks that
+    // never move, and blobs sit in their own list, so a result of 150,000
+    // values costs a few dozen allocations instead of one per value.
+    struct Cell {
+        union {
+            int64_t integer;
+            double real;
+            const char* text;
+            size_t blob;  // index into blobs_
+        };
+        uint32_t length = 0;  // of a text
+        enum : uint8_t { Empty, Integer, Float, Text, Blob } type = Empty;
+        Cell() : integer(0) {}
+    };
+
+    // Cells in fixed chunks as well: a growing vector would copy and fault in
+    // megabytes on every large lookup.
+    static constexpr size_t kCellChunkBits = 12;
+    static constexpr size_t kCellChunk = size_t{1} << kCellChunkBits;
+    void PushCell(const Cell& cell);
+    const Cell& CellAt(size_t index) const { return cells_[index >> kCellChunkBits][index & (kCellChunk - 1)]; }
 
     void TakeFirstRow(sqlite3_stmt* statement);
     void TakeRow(sqlite3_stmt* statement);
+    void AppendText(const char* bytes, size_t length);
     const Cell& CurrentCell(uint32_t Index) const;
     int32_t Kind(uint32_t Index) const { return col_types_[Index]; }
+    std::string TextOf(const Cell& cell) const { return std::string(cell.text, cell.length); }
 
-    std::vector<Cell> results_;
+    std::vector<std::unique_ptr<Cell[]>> cells_;
+    size_t cell_count_ = 0;
+    std::vector<std::unique_ptr<char[]>> text_blocks_;
+    size_t block_used_ = 0;
+    size_t block_size_ = 0;
+    std::vector<std::unique_ptr<TMemoryStream>> blobs_;
     uint32_t row_count_ = 0;
     uint32_t col_count_ = 0;
     std::vector<std::string> col_names_;
