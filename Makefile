@@ -8,7 +8,7 @@ BENCH := build/bench
 SQLITE := third_party/sqlite3mc
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native win test test-native test-win run bench clean
+.PHONY: all deps native win test test-native test-win run bench screenshots clean
 
 all: native win
 
@@ -48,6 +48,11 @@ bench: deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DQUORLEN_TESTS=OFF -DQUORLEN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	./scripts/run-benchmarks.sh $(BENCH)
+
+# Pictures of the main window and the about window in build/screenshots.
+screenshots: win
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/screenshots.sh $(WIN)
 
 clean:
 	rm -rf build
