@@ -8,7 +8,7 @@ BENCH := build/bench
 SQLITE := third_party/sqlite3mc
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native win test test-native test-win run bench fuzz clean
+.PHONY: all deps native win test test-native test-win run bench screenshots fuzz clean
 
 all: native win
 
@@ -26,7 +26,7 @@ native: deps $(NATIVE)/CMakeCache.txt
 # configuring every time keeps that folder set even in an older build tree.
 win: native
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUORLEN_BENCH=ON \
 	  -DQUORLEN_HOST_TOOLS=$(CURDIR)/$(NATIVE)/tools > /dev/null
 	cmake --build $(WIN) -j $(JOBS)
 
@@ -47,6 +47,14 @@ bench: deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DQUORLEN_TESTS=OFF -DQUORLEN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	./scripts/run-benchmarks.sh $(BENCH)
+	$(MAKE) win
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/run-benchmarks.sh $(WIN)
+
+# Pictures of the main window and the about window in build/screenshots.
+screenshots: win
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/screenshots.sh $(WIN)
 
 # Fuzzing the skin reader and parse with libFuzzer (clang only; never part of
 # make test, which replays the seed corpus instead). FUZZ_TIME in seconds.
