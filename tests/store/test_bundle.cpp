@@ -59,8 +59,10 @@ std::vector<std::string> BundleProblems(const std::filesystem::path& file, Idiom
     }
     for (const IdiomEntry& e : entries) {
         const std::string where = e.origin + ": " + e.idiom + ": ";
+        // The source may stay empty: many idioms of modern usage have no
+        // literary origin, and an empty field beats an invented one.
         const std::pair<const char*, const std::string*> required[] = {
-            {"explanation", &e.explanation}, {"source", &e.source}, {"example", &e.example}};
+            {"explanation", &e.explanation}, {"example", &e.example}};
         for (const auto& [name, text] : required)
             if (text->empty())
                 problems.push_back(where + name + ": missing");
@@ -141,9 +143,8 @@ TEST_CASE("the test fixtures pass the bundle check")
     for (const auto& file : SourceFilesIn(QUORLEN_STORE_FIXTURES)) {
         IdiomEntries entries;
         const auto problems = BundleProblems(file, entries);
-        // the fixtures leave some sources empty on purpose; everything else must hold
         for (const std::string& p : problems)
-            CHECK_MESSAGE(p.find("source: missing") != std::string::npos, p);
+            CHECK_MESSAGE(false, p);
         all.insert(all.end(), entries.begin(), entries.end());
     }
     CHECK(all.size() == 5);
