@@ -1,0 +1,150 @@
+#include "ui/db_grid_eh.h"
+
+#include <commctrl.h>
+
+#include "app/list_model.h"
+#include "ui/gbk_text.h"
+
+TDBGridEh::TDBGridEh(TComponent* owner) : TCustomDBGridEh(owner)
+{
+    SetTabStop(true);
+    color_ = clWindow;
+}
+
+void TDBGridEh::CreateParams(TCreateParams& params)
+{
+    TCustomDBGridEh::CreateParams(params);
+    params.ClassName = WC_LISTVIEWW;
+    // Flat: a plain one-pixel border instead of the sunken edge.
+    params.Style |= LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER;
+}
+
+void TDBGridEh::CreateWnd()
+{
+    DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
+    SendMessageW(handle_, LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
+    RebuildColumns();
+    ShowRows();
+}
+
+void TDBGridEh::SetModel(const TListModel* model)
+{
+    model_ = model;
+    if (!HandleAllocated())
+        return;
+    RebuildColumns();
+    ShowRows();
+}
+
+bool TDBGridEh::ColumnHidden(int column) const
+{
+    return model_ && column >= 0 && static_cast<uint32_t>(column) < model_->FieldCount() &&
+           !model_->Field(static_cast<uint32_t>(column)).Visible;
+}
+
+void TDBGridEh::RebuildColumns()
+{
+    HWND h = handle_;
+    SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+    while (SendMessageW(h, LVM_DELETECOLUMN, 0, 0)) {
+    }
+    if (model_) {
+        // A column is as wide as its field's size in digits, as data grids size text fields.
+        HDC dc = GetDC(h);
+        HGDIOBJ old = SelectObject(dc, font_.Handle());
+        SIZE digit{};
+        GetTextExtentPoint32W(dc, L"0", 1, &digit);
+        SelectObject(dc, old);
+        ReleaseDC(h, dc);
+        for (uint32_t i = 0; i < model_->FieldCount(); ++i) {
+            const TListField& field = model_->Field(i);
+            std::wstring title = GbkToWide(field.Name);
+            LVCOLUMNW col{};
+            col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            col.pszText = title.data();
+            col.cx = field.Visible ? static_cast<int>(field.Size) * digit.cx + 4 : 0;
+            col.iSubItem = static_cast<int>(i);
+            SendMessageW(h, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
+        }
+    }
+    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+}
+
+void TDBGridEh::ShowRows()
+{
+    HWND h = handle_;
+    uint32_t rows = model_ ? model_->RowCount() : 0;
+    SendMessageW(h, LVM_SETITEMCOUNT, rows, 0);
+    if (rows > 0) {
+        uint32_t current = model_->Current() < rows ? model_->Current() : 0;
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(h, LVM_SETITEMSTATE, current, reinterpret_cast<LPARAM>(&state));
+        SendMessageW(h, LVM_ENSUREVISIBLE, current, FALSE);
+    }
+    InvalidateRect(h, nullptr, TRUE);
+}
+
+bool TDBGridEh::BlocksHeaderChange(const NMHDR& header) const
+{
+    const auto& hd = reinterpret_cast<const NMHEADERW&>(header);
+    switch (header.code) {
+    case HDN_BEGINTRACKW:
+    case HDN_BEGINTRACKA:
+    case HDN_DIVIDERDBLCLICKW:
+    case HDN_DIVIDERDBLCLICKA:
+        return ColumnHidden(hd.iItem);
+    case HDN_ITEMCHANGINGW:
+    case HDN_ITEMCHANGINGA:
+        // Hiding sets the width to 0; anything wider is refused.
+        return ColumnHidden(hd.iItem) && hd.pitem && (hd.pitem->mask & HDI_WIDTH) && hd.pitem->cxy != 0;
+    default:
+        return false;
+    }
+}
+
+void TDBGridEh::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NOTIFY: {
+        // From the list view's own header.
+        const auto& header = *reinterpret_cast<const NMHDR*>(m.LParam);
+        if (header.hwndFrom == reinterpret_cast<HWND>(SendMessageW(handle_, LVM_GETHEADER, 0, 0)) &&
+            BlocksHeaderChange(header)) {
+            m.Result = TRUE;
+            return;
+        }
+        break;
+    }
+    case WM_KEYDOWN:
+        // Ctrl with the keypad plus sizes every column to fit, the hidden one too.
+        if (m.WParam == VK_ADD && GetKeyState(VK_CONTROL) < 0) {
+            m.Result = 0;
+            return;
+        }
+        break;
+    case CN_NOTIFY: {
+        const auto& hdr = *reinterpret_cast<const NMHDR*>(m.LParam);
+        m.Result = 0;
+        if (hdr.code == LVN_GETDISPINFOW) {
+            auto& info = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(hdr));
+            LVITEMW& item = info.item;
+            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+                cell_.clear();
+                if (model_ && item.iItem >= 0 && static_cast<uint32_t>(item.iItem) < model_->RowCount() &&
+                    item.iSubItem >= 0 && static_cast<uint32_t>(item.iSubItem) < model_->FieldCount())
+                    cell_ = GbkToWide(model_->Value(static_cast<uint32_t>(item.iItem),
+                                                    static_cast<uint32_t>(item.iSubItem)));
+                lstrcpynW(item.pszText, cell_.c_str(), item.cchTextMax);
+            }
+        } else if (hdr.code == NM_CLICK) {
+            const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(hdr);
+            if (model_ && click.iItem >= 0 && static_cast<uint32_t>(click.iItem) < model_->RowCount() && OnCellClick)
+                OnCellClick(*this, static_cast<uint32_t>(click.iItem));
+        }
+        return;
+    }
+    }
+    TCustomDBGridEh::WndProc(m);
+}
