@@ -354,3 +354,37 @@ TEST_CASE("Containers whose DisableTag passes on to their children")
     CHECK_FALSE(IsGroupContainer("TGroupBox"));
     CHECK_FALSE(IsGroupContainer("TRadioButton"));
 }
+
+TEST_CASE("Windows without a widget-set control are painted by their class and style")
+{
+    const auto xc = DefaultControls();
+    constexpr uint32_t child = 0x40000000;
+    // A message box: its buttons are push buttons, its text and icon statics.
+    CHECK(DecideBareWindow("Button", child | 0x0, 0, xc) == TSkinnerClass::Button);
+    CHECK(DecideBareWindow("BUTTON", child | 0x1, 0, xc) == TSkinnerClass::Button);
+    CHECK(DecideBareWindow("Static", child | 0x3, 0, xc) == TSkinnerClass::None);  // SS_ICON
+    CHECK(DecideBareWindow("Static", child, 0, xc) == TSkinnerClass::None);
+    // Check boxes and radio buttons by their button type, not as push buttons.
+    CHECK(DecideBareWindow("button", child | 0x3, 0, xc) == TSkinnerClass::CheckBox);
+    CHECK(DecideBareWindow("button", child | 0x6, 0, xc) == TSkinnerClass::CheckBox);
+    CHECK(DecideBareWindow("button", child | 0x9, 0, xc) == TSkinnerClass::RadioButton);
+    CHECK(DecideBareWindow("button", child | 0x7, 0, xc) == TSkinnerClass::GroupBox);
+    // Buttons that draw themselves or show an image stay native.
+    CHECK(DecideBareWindow("button", child | 0xB, 0, xc) == TSkinnerClass::None);
+    CHECK(DecideBareWindow("button", child | 0x80, 0, xc) == TSkinnerClass::None);
+    // An edit only with a border; a top-level window never.
+    CHECK(DecideBareWindow("Edit", child | 0x00800000, 0, xc) == TSkinnerClass::Edit);
+    CHECK(DecideBareWindow("Edit", child, 0x200, xc) == TSkinnerClass::Edit);
+    CHECK(DecideBareWindow("Edit", child, 0, xc) == TSkinnerClass::None);
+    CHECK(DecideBareWindow("Button", 0x0, 0, xc) == TSkinnerClass::None);
+    // The members of SkinControls still decide.
+    CHECK(DecideBareWindow("Button", child, 0, Without(TSkinControlType::xcButton)) == TSkinnerClass::None);
+    CHECK(DecideBareWindow("ComboBox", child, 0, xc) == TSkinnerClass::ComBox);
+    CHECK(DecideBareWindow("ListBox", child | 0x00200000, 0, xc) == TSkinnerClass::Scrollbar);
+    CHECK(DecideBareWindow("ListBox", child, 0, xc) == TSkinnerClass::None);
+    CHECK(DecideBareWindow("ScrollBar", child | 0x1, 0, xc) == TSkinnerClass::ScControl);
+    CHECK(DecideBareWindow("ScrollBar", child | 0x10, 0, xc) == TSkinnerClass::Sizer);
+    CHECK(DecideBareWindow("msctls_progress32", child, 0, xc) == TSkinnerClass::Progress);
+    CHECK(DecideBareWindow("msctls_trackbar32", child, 0, xc) == TSkinnerClass::TrackBar);
+    CHECK(DecideBareWindow("SysTabControl32", child, 0, xc) == TSkinnerClass::Tab);
+}

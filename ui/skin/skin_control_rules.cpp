@@ -318,3 +318,61 @@ bool IsGroupContainer(std::string_view className)
     const std::string lower = LowerAscii(className);
     return lower.find("radiogroup") != std::string::npos || lower.find("checkgroup") != std::string::npos;
 }
+
+TSkinnerClass DecideBareWindow(std::string_view windowClass, uint32_t style, uint32_t exStyle,
+                               TSkinControlTypes xc)
+{
+    // The style bits are Win32's; spelled out here to keep this file portable.
+    constexpr uint32_t kChild = 0x40000000, kBorder = 0x00800000, kVScroll = 0x00200000, kHScroll = 0x00100000;
+    constexpr uint32_t kClientEdge = 0x200, kStaticEdge = 0x20000;
+    constexpr uint32_t kButtonImage = 0x40 | 0x80;  // BS_ICON, BS_BITMAP
+    constexpr uint32_t kSizeGrip = 0x10;            // SBS_SIZEGRIP
+    if (!(style & kChild))
+        return S::None;
+    const std::string cls = LowerAscii(windowClass);
+    const auto when = [&](T t, S s) { return xc.Has(t) ? s : S::None; };
+    if (cls == "button") {
+        if (style & kButtonImage)
+            return S::None;
+        switch (style & 0x0F) {
+        case 0x0:  // BS_PUSHBUTTON
+        case 0x1:  // BS_DEFPUSHBUTTON
+            return when(T::xcButton, S::Button);
+        case 0x2:  // BS_CHECKBOX
+        case 0x3:  // BS_AUTOCHECKBOX
+        case 0x5:  // BS_3STATE
+        case 0x6:  // BS_AUTO3STATE
+            return when(T::xcCheckBox, S::CheckBox);
+        case 0x4:  // BS_RADIOBUTTON
+        case 0x9:  // BS_AUTORADIOBUTTON
+            return when(T::xcRadioButton, S::RadioButton);
+        case 0x7:  // BS_GROUPBOX
+            return when(T::xcGroupBox, S::GroupBox);
+        default:   // owner-drawn, split and command-link buttons draw themselves
+            return S::None;
+        }
+    }
+    if (cls == "edit")
+        return (style & kBorder) || (exStyle & (kClientEdge | kStaticEdge)) ? when(T::xcEdit, S::Edit) : S::None;
+    if (cls == "combobox")
+        return when(T::xcCombo, S::ComBox);
+    if (cls == "listbox")
+        return style & (kVScroll | kHScroll) ? when(T::xcScrollbar, S::Scrollbar) : S::None;
+    if (cls == "scrollbar")
+        return style & kSizeGrip ? S::Sizer : when(T::xcScrollbar, S::ScControl);
+    if (cls == "msctls_progress32")
+        return when(T::xcProgress, S::Progress);
+    if (cls == "msctls_trackbar32")
+        return when(T::xcTrackBar, S::TrackBar);
+    if (cls == "msctls_updown32")
+        return when(T::xcSpin, S::UpDown);
+    if (cls == "systabcontrol32")
+        return when(T::xcTab, S::Tab);
+    if (cls == "sysheader32")
+        return when(T::xcPanel, S::Header);
+    if (cls == "msctls_statusbar32")
+        return when(T::xcStatusBar, S::StatusBar);
+    if (cls == "sysdatetimepick32")
+        return when(T::xcCombo, S::DateTime);
+    return S::None;
+}

@@ -2,6 +2,7 @@
 // Which painter a control gets: the Skin3rd lines first, then the built-in
 // rules in their fixed order. Plain data in, a decision out; the Win32 walk
 // carries the decision out on the real control.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,3 +97,10 @@ TSkinAction DecideSkin(const std::vector<std::string>& skin3rd, const TControlFa
 
 // A container whose DisableTag passes on to its children.
 bool IsGroupContainer(std::string_view className);
+
+// The painter of a window that has no widget-set control, by its window
+// class (any case) and style: push buttons, check boxes and radio buttons,
+// bordered edits and the common controls. Statics (a message box's text and
+// icon) are none: the frame paints them transparent.
+TSkinnerClass DecideBareWindow(std::string_view windowClass, uint32_t style, uint32_t exStyle,
+                               TSkinControlTypes controls);
