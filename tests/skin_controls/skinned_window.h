@@ -192,7 +192,7 @@ struct TSkinnedWindow {
         form->Name = "TestForm";
         form->SetClientSize(420, 300);
         form->SetColor(Rgb(0, 128, 255));
-        frame = std::make_unique<TSkinControlList>(data);
+        frame = std::make_unique<TSkinControlList>(nullptr, data);
     }
     ~TSkinnedWindow()
     {

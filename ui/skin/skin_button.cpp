@@ -231,21 +231,21 @@ void TSkinButton::PaintTo(HDC dc, const RECT& r)
     } else {
         multi_line_ = (Style() & BS_MULTILINE) != 0;
     }
-    TWorkBitmap work(w, h);
+    TDibCanvas work(w, h);
     if (!work.Valid())
         return;
     const TButtonCell cell = CurrentCell();
     PaintFace(work, cell);
     DrawCaption(work.DC(), w, h, cell);
-    work.CopyTo(dc, r.left, r.top);
+    work.BlitTo(dc, r.left, r.top);
 }
 
-void TSkinButton::PaintFace(TWorkBitmap& work, TButtonCell cell)
+void TSkinButton::PaintFace(TDibCanvas& work, TButtonCell cell)
 {
     if (parent_back_)
         PaintParentBackground(handle_, work.DC());
     else
-        work.Fill(SkinFace(*data_));
+        FillCanvas(work, SkinFace(*data_));
     const TDataSkinButton& b = data_->Buttons;
     const TSkinImage face =
         ComposeNineSlice(work.Width(), work.Height(), b.Bitmap, b.Margins(), false, b.Tile != 0, b.Cells(), cell);

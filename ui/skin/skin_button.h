@@ -4,7 +4,7 @@
 // the button's size, the caption centred over it.
 #include "ui/skin/skin_control.h"
 
-class TWorkBitmap;
+class TDibCanvas;
 
 // The cell a push button shows, from 1.
 enum TButtonCell : int { BC_NORMAL = 1, BC_PRESSED = 2, BC_DISABLED = 3, BC_HOT = 4, BC_FOCUSED = 5 };
@@ -41,7 +41,7 @@ protected:
     TButtonCell CurrentCell() const;
     bool IsDefault() const;
     // The face: background and cell; a glyph button adds its glyph.
-    virtual void PaintFace(TWorkBitmap& work, TButtonCell cell);
+    virtual void PaintFace(TDibCanvas& work, TButtonCell cell);
     // The caption centred in the button.
     void DrawCaption(HDC dc, int width, int height, TButtonCell cell);
     void DeliverClick();

@@ -286,7 +286,7 @@ LONG_PTR TSkinControl::Style() const
 
 // ---- TSkinControlList ----
 
-TSkinControlList::TSkinControlList(TSkinData& data) : data_(data) {}
+TSkinControlList::TSkinControlList(TComponent* owner, TSkinData& data) : TComponent(owner), data_(data) {}
 
 TSkinControlList::~TSkinControlList()
 {

@@ -14,14 +14,12 @@
 
 #include "data/streams.h"
 #include "ui/control.h"
+#include "ui/skin/skin_messages.h"
 
 class TSkinData;
 class TSkinControlList;
 class TPopupMenu;
 
-// The runtime's private messages a painter answers.
-inline constexpr UINT SKINMSG_ENABLE = 0x3506;
-inline constexpr UINT SKINMSG_QUERY = 0x3523;
 // Widget-set notifications some controls send themselves.
 inline constexpr UINT CM_DIALOGKEY = 0xB005;
 inline constexpr UINT CM_FOCUSCHANGED = 0xB007;
@@ -114,12 +112,13 @@ private:
 
 // The frame's painters. Widget-set painters are owned by their controls;
 // bare-window painters by the list. Every painter leaves the list when freed.
-class TSkinControlList {
+// The list itself is a component of the frame, so it goes with the frame and
+// takes every painter with it.
+class TSkinControlList : public TComponent {
 public:
-    explicit TSkinControlList(TSkinData& data);
-    ~TSkinControlList();
-    TSkinControlList(const TSkinControlList&) = delete;
-    TSkinControlList& operator=(const TSkinControlList&) = delete;
+    TSkinControlList(TComponent* owner, TSkinData& data);
+    ~TSkinControlList() override;
+    const char* ClassName() const override { return "TSkinControlList"; }
 
     TSkinData& Data() const { return data_; }
     size_t Count() const { return skinners_.size(); }

@@ -6,98 +6,9 @@
 #include "ui/skin/skin_control.h"
 #include "ui/skin/skin_data.h"
 
-// ---- TWorkBitmap ----
-
-TWorkBitmap::TWorkBitmap(int width, int height) : width_(std::max(width, 1)), height_(std::max(height, 1))
+void FillCanvas(TDibCanvas& work, COLORREF colour)
 {
-    stride_ = (width_ * 3 + 3) & ~3;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top row first, as skin images are
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap_)
-        return;
-    dc_ = CreateCompatibleDC(nullptr);
-    if (!dc_) {
-        DeleteObject(bitmap_);
-        bitmap_ = nullptr;
-        return;
-    }
-    bits_ = static_cast<uint8_t*>(bits);
-    old_ = SelectObject(dc_, bitmap_);
-}
-
-TWorkBitmap::~TWorkBitmap()
-{
-    if (dc_) {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    if (bitmap_)
-        DeleteObject(bitmap_);
-}
-
-void TWorkBitmap::Fill(COLORREF colour)
-{
-    Fill(RECT{0, 0, width_, height_}, colour);
-}
-
-void TWorkBitmap::Fill(const RECT& r, COLORREF colour)
-{
-    if (!Valid())
-        return;
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc_, &r, brush);
-    DeleteObject(brush);
-}
-
-void TWorkBitmap::Draw(const TSkinImage& image, int x, int y, bool transparent)
-{
-    if (!Valid() || image.Empty())
-        return;
-    GdiFlush();  // GDI may still be drawing into the bits
-    const int x0 = std::max(x, 0);
-    const int x1 = std::min(x + image.Width(), width_);
-    const int y0 = std::max(y, 0);
-    const int y1 = std::min(y + image.Height(), height_);
-    if (x0 >= x1 || y0 >= y1)
-        return;
-    for (int ty = y0; ty < y1; ++ty) {
-        const uint8_t* s = image.Row(ty - y) + static_cast<size_t>(x0 - x) * 3;
-        uint8_t* d = Row(ty) + static_cast<size_t>(x0) * 3;
-        if (!transparent) {
-            std::copy(s, s + static_cast<size_t>(x1 - x0) * 3, d);
-            continue;
-        }
-        for (int tx = x0; tx < x1; ++tx, s += 3, d += 3) {
-            // Rows hold blue, green, red: magenta is 255, 0, 255 either way round.
-            if (s[0] == 0xFF && s[1] == 0 && s[2] == 0xFF)
-                continue;
-            d[0] = s[0];
-            d[1] = s[1];
-            d[2] = s[2];
-        }
-    }
-}
-
-void TWorkBitmap::CopyTo(HDC dc, int x, int y) const
-{
-    if (Valid())
-        BitBlt(dc, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
-}
-
-COLORREF TWorkBitmap::Pixel(int x, int y) const
-{
-    if (!Valid() || x < 0 || y < 0 || x >= width_ || y >= height_)
-        return CLR_INVALID;
-    GdiFlush();
-    const uint8_t* p = Row(y) + static_cast<size_t>(x) * 3;
-    return RGB(p[2], p[1], p[0]);
+    work.Fill(RECT{0, 0, work.Width(), work.Height()}, colour);
 }
 
 // ---- colours ----
@@ -160,7 +71,7 @@ void PaintParentBackground(HWND control, HDC dc)
 
 // ---- skin cells ----
 
-void DrawSkinCell(TWorkBitmap& work, const TDataSkinObject& object, const RECT& at, int cell, bool stacked)
+void DrawSkinCell(TDibCanvas& work, const TDataSkinObject& object, const RECT& at, int cell, bool stacked)
 {
     const int w = at.right - at.left;
     const int h = at.bottom - at.top;
@@ -171,7 +82,7 @@ void DrawSkinCell(TWorkBitmap& work, const TDataSkinObject& object, const RECT& 
     work.Draw(piece, at.left, at.top, object.Trans != 0);
 }
 
-void DrawSkinCellCentred(TWorkBitmap& work, const TSkinImage& image, int cells, int cell, const RECT& in,
+void DrawSkinCellCentred(TDibCanvas& work, const TSkinImage& image, int cells, int cell, const RECT& in,
                          bool transparent)
 {
     if (image.Empty())
