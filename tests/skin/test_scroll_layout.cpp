@@ -1,0 +1,82 @@
+// Scroll-bar arithmetic: the layout of arrows and thumb, the part under a
+// point, and the skin cells each part shows.
+#include <doctest/doctest.h>
+
+#include "ui/skin/scroll_layout.h"
+
+TEST_CASE("The thumb is as long as the page is to the range, placed by the position")
+{
+    // 100 pixels, arrows of 17: 66 for the track. A page of 10 in 0..99 takes a tenth.
+    TScrollValues v{0, 99, 10, 0};
+    auto l = ComputeScrollLayout(100, 17, 8, v, true);
+    CHECK(l.Arrow == 17);
+    CHECK(l.ThumbStart == 17);
+    CHECK(l.ThumbEnd - l.ThumbStart == 8);  // 66 * 10 / 100 = 6.6, at least 8
+    // At the last position the thumb touches the lower arrow.
+    v.Pos = 90;
+    l = ComputeScrollLayout(100, 17, 8, v, true);
+    CHECK(l.ThumbEnd == 100 - 17);
+    // Half way.
+    v = {0, 199, 100, 50};
+    l = ComputeScrollLayout(117, 17, 8, v, true);  // track 83, thumb 41.5 -> 42
+    CHECK(l.ThumbEnd - l.ThumbStart == 42);
+    CHECK(l.ThumbStart == 17 + 21);  // (83 - 42) * 50 / 100 = 20.5 -> 21
+    // Positions past the end are held at the end.
+    v.Pos = 500;
+    CHECK(ComputeScrollLayout(117, 17, 8, v, true).ThumbEnd == 100);
+}
+
+TEST_CASE("No thumb on a disabled bar, a bar too short, or a thumb that does not fit")
+{
+    TScrollValues v{0, 99, 10, 0};
+    CHECK_FALSE(ComputeScrollLayout(100, 17, 8, v, false).HasThumb());
+    // Shorter than two arrows and four pixels: halved arrows, no thumb.
+    auto tiny = ComputeScrollLayout(30, 17, 8, v, true);
+    CHECK(tiny.Arrow == 13);
+    CHECK_FALSE(tiny.HasThumb());
+    CHECK(ComputeScrollLayout(3, 17, 8, v, true).Arrow == 0);
+    // A page larger than the track leaves no room.
+    v = {0, 10, 0, 0};  // no page: the thumb is an arrow long
+    auto l = ComputeScrollLayout(50, 17, 8, v, true);
+    CHECK_FALSE(l.HasThumb());  // 16 pixels of track, a 17-pixel thumb
+    // An empty range puts the thumb at the start.
+    v = {5, 5, 0, 5};
+    l = ComputeScrollLayout(200, 17, 8, v, true);
+    CHECK(l.ThumbStart == 17);
+    CHECK(l.ThumbEnd == 34);
+}
+
+TEST_CASE("The part under a point")
+{
+    TScrollLayout l{100, 17, 40, 60};
+    CHECK(ScrollPartAt(l, -1) == TScrollPart::None);
+    CHECK(ScrollPartAt(l, 0) == TScrollPart::ArrowLow);
+    CHECK(ScrollPartAt(l, 16) == TScrollPart::ArrowLow);
+    CHECK(ScrollPartAt(l, 17) == TScrollPart::TrackLow);
+    CHECK(ScrollPartAt(l, 40) == TScrollPart::Thumb);
+    CHECK(ScrollPartAt(l, 59) == TScrollPart::Thumb);
+    CHECK(ScrollPartAt(l, 60) == TScrollPart::TrackHigh);
+    CHECK(ScrollPartAt(l, 83) == TScrollPart::ArrowHigh);
+    CHECK(ScrollPartAt(l, 99) == TScrollPart::ArrowHigh);
+    CHECK(ScrollPartAt(l, 100) == TScrollPart::None);
+    // Without a thumb the track splits in the middle.
+    TScrollLayout empty{100, 17, 0, 0};
+    CHECK(ScrollPartAt(empty, 30) == TScrollPart::TrackLow);
+    CHECK(ScrollPartAt(empty, 70) == TScrollPart::TrackHigh);
+}
+
+TEST_CASE("Cells of the scroll-bar images")
+{
+    CHECK(ScrollArrowCell(true, false, SPS_NORMAL) == 1);
+    CHECK(ScrollArrowCell(true, false, SPS_DISABLED) == 4);
+    CHECK(ScrollArrowCell(true, true, SPS_HOT) == 6);
+    CHECK(ScrollArrowCell(false, false, SPS_PRESSED) == 11);
+    CHECK(ScrollArrowCell(false, true, SPS_DISABLED) == 16);
+    CHECK(ScrollThumbCell(true, SPS_NORMAL) == 17);
+    CHECK(ScrollThumbCell(true, SPS_PRESSED) == 19);
+    CHECK(ScrollThumbCell(false, SPS_HOT) == 21);
+    CHECK(ScrollThumbCell(false, SPS_DISABLED) == 22);
+    CHECK(kScrollCornerCell == 23);
+    CHECK(ScrollTrackCell(SPS_DISABLED) == 4);
+    CHECK(ThumbImageCell(SPS_PRESSED) == 3);
+}
