@@ -25,6 +25,17 @@ inline TColour ButtonEdge(int cell) { return Rgb(20 * cell, 40, 60); }
 inline TColour ButtonCentre(int cell) { return Rgb(30, 40 * cell, 200); }
 inline constexpr TColour kButtonText = Rgb(250, 0, 0);
 inline constexpr TColour kButtonHotText = Rgb(0, 250, 0);
+inline constexpr TColour kHilight = Rgb(10, 20, 30);
+inline constexpr TColour kGroupEdge = Rgb(1, 100, 1);
+inline constexpr TColour kGroupEdgeDisabled = Rgb(2, 50, 2);
+inline constexpr TColour kGroupLabel = Rgb(250, 250, 0);
+// Combo frame (SunkEdge) and drop button (ComboButton), cells 1 to 4.
+inline TColour SunkCell(int cell) { return Rgb(0, 40 * cell, 120); }
+inline TColour ComboCellColour(int cell) { return Rgb(40 * cell, 0, 120); }
+// "Scrollbar" cells 1 to 23, tracks and thumbs.
+inline TColour ScrollCell(int cell) { return Rgb(100 + cell * 5, 200, 50); }
+inline TColour TrackCell(int cell) { return Rgb(10, 60 * cell, 240); }
+inline TColour ThumbCell(int cell) { return Rgb(240, 60 * cell, 10); }
 } // namespace skin_colours
 
 inline COLORREF Ref(TColour c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
@@ -44,10 +55,64 @@ inline TSkinImage ButtonCells()
     return image;
 }
 
+// Cells side by side, each one solid colour.
+template <class F>
+TSkinImage SolidCells(int cells, int width, int height, F colourOf)
+{
+    TSkinImage image(cells * width, height, 0);
+    for (int i = 1; i <= cells; ++i)
+        image.FillRect({(i - 1) * width, 0, i * width, height}, colourOf(i));
+    return image;
+}
+
+// A nine-slice frame: the margin band in one colour, the middle magenta.
+inline TSkinImage FrameCells(int cells, int size, int margin, const std::vector<TColour>& colours)
+{
+    TSkinImage image(cells * size, size, kClMagenta);
+    for (int i = 0; i < cells; ++i) {
+        const int x = i * size;
+        image.FillRect({x, 0, x + size, size}, colours[static_cast<size_t>(i)]);
+        image.FillRect({x + margin, margin, x + size - margin, size - margin}, kClMagenta);
+    }
+    return image;
+}
+
+// Sections for every painter of the table, with their images.
+inline std::string FullTestSkinSections()
+{
+    return "[GroupBoxEdge]\nImage=groupedge.bmp\nLeftWidth=4\nRightWidth=4\nTopHeight=4\nBottomHeight=4\nTrans=1\n"
+           "Frame=2\n"
+           "[GroupBox]\nImage=grouplabel.bmp\nLeftWidth=4\nRightWidth=4\nTopHeight=4\nBottomHeight=4\n"
+           "BackgroundLeftShift=4\nBackgroundRightShift=4\n"
+           "[ComboButton]\nImage=combobutton.bmp\nLeftWidth=2\nRightWidth=2\nTopHeight=2\nBottomHeight=2\nTrans=1\n"
+           "[SunkEdge]\nImage=sunkedge.bmp\nLeftWidth=2\nRightWidth=2\nTopHeight=2\nBottomHeight=2\nTrans=1\n"
+           "Frame=4\n"
+           "[Scrollbar]\nImage=scrollbar.bmp\nFrame=23\n"
+           "[VertScroll]\nImage=vtrack.bmp\nFrame=4\n[HorzScroll]\nImage=htrack.bmp\nFrame=4\n"
+           "[VertScrollThumb]\nImage=vthumb.bmp\nFrameCount=3\n[HorzScrollThumb]\nImage=hthumb.bmp\nFrameCount=3\n";
+}
+
+inline std::map<std::string, TSkinImage> FullTestSkinBitmaps()
+{
+    using namespace skin_colours;
+    return {
+        {"groupedge.bmp", FrameCells(2, 12, 4, {kGroupEdge, kGroupEdgeDisabled})},
+        {"grouplabel.bmp", SolidCells(1, 16, 18, [](int) { return kGroupLabel; })},
+        {"combobutton.bmp", SolidCells(4, 17, 21, ComboCellColour)},
+        {"sunkedge.bmp", SolidCells(4, 10, 21, SunkCell)},
+        {"scrollbar.bmp", SolidCells(23, 17, 17, ScrollCell)},
+        {"vtrack.bmp", SolidCells(4, 17, 17, TrackCell)},
+        {"htrack.bmp", SolidCells(4, 17, 17, TrackCell)},
+        {"vthumb.bmp", SolidCells(3, 17, 17, ThumbCell)},
+        {"hthumb.bmp", SolidCells(3, 17, 17, ThumbCell)},
+    };
+}
+
 // The description of the test skin; extra sections and keys are appended.
 inline std::string TestSkinIni(const std::string& extra = "", bool withButtons = true)
 {
-    std::string ini = "[TitlebarSkin]\nSkinName=Test\n[Colours]\nButtonFace=200 190 170\nButtonShadow=90 80 70\n";
+    std::string ini = "[TitlebarSkin]\nSkinName=Test\n[Colours]\nButtonFace=200 190 170\nButtonShadow=90 80 70\n"
+                      "Hilight=10 20 30\n";
     if (withButtons)
         ini += "[Buttons]\nBitmap=buttons.bmp\nLeftWidth=4\nRightWidth=4\nTopHeight=4\nBottomHeight=4\nTrans=1\n"
                "NormalColour2=250 0 0\nMouseOverColour2=0 250 0\n";

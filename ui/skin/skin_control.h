@@ -71,8 +71,9 @@ public:
     static TSkinControl* FromWindow(HWND window);
 
 protected:
-    // Invalidates the companion when there is one, else the window (erased), and updates it.
-    void Repaint();
+    // Invalidates the companion when there is one, else the window (erased),
+    // and updates it. A painter of the border repaints the frame instead.
+    virtual void Repaint();
     virtual HWND Companion() const { return nullptr; }
     // The message to the handler that was there before.
     void CallPrevious(TMessage& m);

@@ -1,18 +1,21 @@
 // Which class paints which kind: the one place that knows every painter.
+#include "ui/skin/skin_boxes.h"
 #include "ui/skin/skin_button.h"
 #include "ui/skin/skin_child_controls.h"
+#include "ui/skin/skin_edits.h"
+#include "ui/skin/skin_scrollbar.h"
 
 namespace {
 
 template <class T>
-TSkinControl* New(TComponent* owner, std::unique_ptr<TSkinControl>* unowned)
+T* New(TComponent* owner, std::unique_ptr<TSkinControl>* unowned)
 {
     if (owner)
         return owner->Make<T>();
-    auto made = std::make_unique<T>(nullptr);
-    T* raw = made.get();
     if (!unowned)
         return nullptr;
+    auto made = std::make_unique<T>(nullptr);
+    T* raw = made.get();
     *unowned = std::move(made);
     return raw;
 }
@@ -21,10 +24,39 @@ TSkinControl* New(TComponent* owner, std::unique_ptr<TSkinControl>* unowned)
 
 TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::unique_ptr<TSkinControl>* unowned)
 {
-    (void)mode;
     switch (cls) {
     case TSkinnerClass::Button:
         return New<TSkinButton>(owner, unowned);
+    case TSkinnerClass::GroupBox:
+        return New<TSkinGroupBox>(owner, unowned);
+    case TSkinnerClass::Box:
+        return New<TSkinBox>(owner, unowned);
+    case TSkinnerClass::BoxH:
+        return New<TSkinBoxH>(owner, unowned);
+    case TSkinnerClass::Edit:
+        return New<TSkinEdit>(owner, unowned);
+    case TSkinnerClass::DateTime:
+        return New<TSkinDateTime>(owner, unowned);
+    case TSkinnerClass::ComBox:
+        if (auto* s = New<TSkinComBox>(owner, unowned)) {
+            s->Mode = mode;
+            return s;
+        }
+        return nullptr;
+    case TSkinnerClass::Scrollbar:
+        if (auto* s = New<TSkinScrollbar>(owner, unowned)) {
+            s->SingleMode = mode == 1;
+            return s;
+        }
+        return nullptr;
+    case TSkinnerClass::ScrollbarH:
+        return New<TSkinScrollbarH>(owner, unowned);
+    case TSkinnerClass::ListView:
+        return New<TSkinListView>(owner, unowned);
+    case TSkinnerClass::CheckList:
+        return New<TSkinCheckList>(owner, unowned);
+    case TSkinnerClass::ScControl:
+        return New<TSkinScControl>(owner, unowned);
     default:
         return nullptr;
     }

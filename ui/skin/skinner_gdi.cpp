@@ -50,23 +50,37 @@ void PaintParentBackground(HWND control, HDC dc)
         return;
     }
     SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    // Painted controls (labels) belong to the parent's surface.
-    if (TWinControl* owner = ControlOf(parent)) {
-        for (TControl* c : owner->Controls()) {
-            if (c->IsWindowed() || !c->Visible())
-                continue;
-            RECT cr = c->BoundsRect();
-            RECT overlap;
-            if (!IntersectRect(&overlap, &cr, &r))
-                continue;
-            TSavedDC inner(dc);
-            IntersectClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
-            POINT org;
-            GetWindowOrgEx(dc, &org);
-            SetWindowOrgEx(dc, org.x - cr.left, org.y - cr.top, nullptr);
-            static_cast<TGraphicControl*>(c)->Paint(dc);
-        }
+    PaintGraphicChildren(parent, dc, r);
+}
+
+void PaintGraphicChildren(HWND window, HDC dc, const RECT& clip)
+{
+    TWinControl* owner = ControlOf(window);
+    if (!owner)
+        return;
+    for (TControl* c : owner->Controls()) {
+        if (c->IsWindowed() || !c->Visible())
+            continue;
+        RECT cr = c->BoundsRect();
+        RECT overlap;
+        if (!IntersectRect(&overlap, &cr, &clip))
+            continue;
+        TSavedDC inner(dc);
+        IntersectClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
+        POINT org;
+        GetWindowOrgEx(dc, &org);
+        SetWindowOrgEx(dc, org.x - cr.left, org.y - cr.top, nullptr);
+        static_cast<TGraphicControl*>(c)->Paint(dc);
     }
+}
+
+HFONT ControlFont(HWND window)
+{
+    if (TWinControl* control = ControlOf(window))
+        return control->Font().Handle();
+    if (auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)))
+        return font;
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 // ---- skin cells ----

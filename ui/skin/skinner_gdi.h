@@ -19,6 +19,15 @@ COLORREF SkinFace(const TSkinData& data);
 // (labels) it holds. A skinned parent paints itself as skinned.
 void PaintParentBackground(HWND control, HDC dc);
 
+// Paints the controls without a window of their own (labels) that a
+// windowed control holds, into dc in that control's client coordinates,
+// those that meet clip only.
+void PaintGraphicChildren(HWND window, HDC dc, const RECT& clip);
+
+// The font a control draws its text with: its widget-set font, else the
+// window's WM_GETFONT, else the system's.
+HFONT ControlFont(HWND window);
+
 // One cell of a skin object's image, composed over a rectangle of the work
 // bitmap with the object's margins (centre tiled when its Tile is set),
 // leaving out magenta when the object's Trans is set.
