@@ -80,3 +80,13 @@ TEST_CASE("Cells of the scroll-bar images")
     CHECK(ScrollTrackCell(SPS_DISABLED) == 4);
     CHECK(ThumbImageCell(SPS_PRESSED) == 3);
 }
+
+TEST_CASE("Arrow lengths: the metric, or half of a short bar")
+{
+    CHECK(ScrollArrowLength(200, 17) == 17);
+    CHECK(ScrollArrowLength(38, 17) == 17);
+    CHECK(ScrollArrowLength(37, 17) == 17 - 1);  // 2 x 17 + 4 is not enough
+    CHECK(ScrollArrowLength(20, 17) == 8);
+    CHECK(ScrollArrowLength(4, 17) == 0);
+    CHECK(ScrollArrowLength(0, 17) == 0);
+}

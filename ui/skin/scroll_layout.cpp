@@ -20,12 +20,19 @@ constexpr int kMinRect = 4;
 
 } // namespace
 
+int ScrollArrowLength(int length, int metric)
+{
+    if (length <= 2 * metric + kMinRect)
+        return length > kMinRect ? (length - kMinRect) / 2 : 0;
+    return metric;
+}
+
 TScrollLayout ComputeScrollLayout(int length, int arrow, int minThumb, const TScrollValues& v, bool enabled)
 {
     TScrollLayout l;
     l.Length = std::max(length, 0);
     if (l.Length <= 2 * arrow + kMinRect) {
-        l.Arrow = l.Length > kMinRect ? (l.Length - kMinRect) / 2 : 0;
+        l.Arrow = ScrollArrowLength(l.Length, arrow);
         return l;
     }
     l.Arrow = arrow;

@@ -27,6 +27,10 @@ struct TScrollLayout {
 // thumb when disabled or when it does not fit.
 TScrollLayout ComputeScrollLayout(int length, int arrow, int minThumb, const TScrollValues& v, bool enabled);
 
+// The arrow length of a bar: the system metric, or on a bar too short for two
+// such arrows, half of what there is beside a minimal track.
+int ScrollArrowLength(int length, int metric);
+
 enum class TScrollPart : uint8_t { None, ArrowLow, TrackLow, Thumb, TrackHigh, ArrowHigh };
 TScrollPart ScrollPartAt(const TScrollLayout& layout, int offset);
 

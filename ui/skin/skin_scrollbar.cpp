@@ -78,6 +78,8 @@ LRESULT CALLBACK TWScrollbar::WndProc(HWND window, UINT msg, WPARAM wp, LPARAM l
     if (msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        if (auto* self = static_cast<TWScrollbar*>(create->lpCreateParams))
+            self->window_ = window;
     }
     auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
@@ -108,13 +110,17 @@ void TWScrollbar::Update(HWND parent, const RECT& rect, const TScrollLayout& lay
     layout_ = layout;
     enabled_ = enabled;
     corner_ = corner;
-    // Directly above the control, so it covers the bar and nothing else.
+    // Directly above the control (the control's other panel may lie between),
+    // so it covers the bar and nothing else.
     HWND control = owner_.Handle();
-    const bool placed = shown_ && SameRect(rect, rect_) && GetWindow(window_, GW_HWNDNEXT) == control;
+    HWND below = GetWindow(window_, GW_HWNDNEXT);
+    while (below && owner_.IsOwnPanel(below))
+        below = GetWindow(below, GW_HWNDNEXT);
+    const bool placed = shown_ && SameRect(rect, rect_) && below == control;
     if (!placed) {
         HWND above = GetWindow(control, GW_HWNDPREV);
-        if (above == window_)
-            above = GetWindow(window_, GW_HWNDPREV);
+        while (above && owner_.IsOwnPanel(above))
+            above = GetWindow(above, GW_HWNDPREV);
         SetWindowPos(window_, above ? above : HWND_TOP, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
         rect_ = rect;
@@ -246,7 +252,11 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wp, LPARAM lp)
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window_, &ps);
-        Paint(dc);
+        try {
+            Paint(dc);
+        } catch (...) {
+            // An incomplete paint; the update region is validated all the same.
+        }
         EndPaint(window_, &ps);
         return 0;
     }
@@ -318,6 +328,11 @@ void TSkinScrollbar::SkinChanged()
             InvalidateRect(p->Handle(), nullptr, FALSE);
 }
 
+bool TSkinScrollbar::IsOwnPanel(HWND window) const
+{
+    return window && ((vert_ && vert_->Handle() == window) || (horz_ && horz_->Handle() == window));
+}
+
 HWND TSkinScrollbar::Companion() const
 {
     if (vert_ && vert_->Handle() && IsWindowVisible(vert_->Handle()))
@@ -354,9 +369,12 @@ bool TSkinScrollbar::BarGeometry(bool vertical, RECT& screen, TScrollLayout& lay
     screen = info.rcScrollBar;
     if (screen.right <= screen.left || screen.bottom <= screen.top)
         return false;
-    enabled = !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    // A disabled window's bars look disabled, whatever their own state.
+    enabled = !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(handle_);
     layout.Length = vertical ? screen.bottom - screen.top : screen.right - screen.left;
-    layout.Arrow = info.dxyLineButton;
+    // The arrow length is the system's metric: some systems report the thumb's
+    // length as dxyLineButton.
+    layout.Arrow = ScrollArrowLength(layout.Length, GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL));
     layout.ThumbStart = enabled ? info.xyThumbTop : 0;
     layout.ThumbEnd = enabled ? info.xyThumbBottom : 0;
     return true;
@@ -432,7 +450,7 @@ bool TSkinScControl::BarGeometry(bool vertical, RECT& screen, TScrollLayout& lay
     GetWindowRect(handle_, &screen);
     enabled = IsWindowEnabled(handle_) && !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
     layout.Length = vertical ? screen.bottom - screen.top : screen.right - screen.left;
-    layout.Arrow = info.dxyLineButton;
+    layout.Arrow = ScrollArrowLength(layout.Length, GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL));
     layout.ThumbStart = enabled ? info.xyThumbTop : 0;
     layout.ThumbEnd = enabled ? info.xyThumbBottom : 0;
     return layout.Length > 0;

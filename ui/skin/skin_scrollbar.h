@@ -94,6 +94,7 @@ public:
     void Wheel(UINT msg, WPARAM wp, LPARAM lp);
 
     const TWScrollbar* VertPanel() const { return vert_.get(); }
+    bool IsOwnPanel(HWND window) const;
     const TWScrollbar* HorzPanel() const { return horz_.get(); }
     // Only the vertical bar (Skin3rd "singlescrollbar").
     bool SingleMode = false;
