@@ -106,3 +106,34 @@ TEST_CASE("the Win32 platform answers from the system")
     CHECK(platform.BuiltinBitmap("TRACK").Width() == 16);
     CHECK(platform.BuiltinBitmap("TRACKVERT").Height() == 16);
 }
+
+TEST_CASE("SkinData1 as the main window makes it: loaded at once, skinning asked to start at Loaded")
+{
+    TModule exe(QUORLEN_EXE_PATH);
+    REQUIRE(exe.handle);
+    TWin32SkinPlatform platform;
+    std::unique_ptr<TSkinData> skin = CreateStoredSkinData(platform, exe.handle);
+    CHECK(skin->Active);
+    CHECK(skin->DisableTag == 99);
+    CHECK_FALSE(skin->Reading);
+    CHECK_FALSE(skin->SkinEmpty);
+    CHECK(skin->Skin3rd().size() == 118);
+    CHECK(SkinManager() == nullptr);  // nothing registers before Loaded
+    skin->Loaded();
+    CHECK(skin->Active);
+    REQUIRE(SkinManager());
+    CHECK(SkinManager()->SkinDatas() == std::vector<TSkinData*>{skin.get()});
+    CHECK(SkinManager()->ManagerCommand == MC_START);
+    skin.reset();
+    CHECK(SkinManager()->SkinDatas().empty());
+    ReleaseSkinManager();
+
+    // A module without the resource: nothing is stored, and Loaded leaves
+    // the window unskinned.
+    std::unique_ptr<TSkinData> bare = CreateStoredSkinData(platform, GetModuleHandleW(L"kernel32.dll"));
+    CHECK(bare->SkinEmpty);
+    bare->Loaded();
+    CHECK_FALSE(bare->Active);
+    bare.reset();
+    ReleaseSkinManager();
+}
