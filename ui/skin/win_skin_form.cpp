@@ -747,18 +747,21 @@ void TWinSkinForm::OnSize(TMessage& m)
 
 void TWinSkinForm::OnNcCalcSize(TMessage& m)
 {
-    Previous(m);
     if (!m.WParam) {
         // The plain form (CreateWindow's first sizing, AdjustWindowRect-like asks):
         // the client rectangle of a window rectangle.
         auto* r = reinterpret_cast<RECT*>(m.LParam);
+        const RECT outer = r ? *r : RECT{};
+        Previous(m);
         if (r && BorderKind != bkNone && !(FormKind == fkMdiChild && WindowState != wsNormal)) {
-            const TSkinRect c = FrameClientRect(r->left, r->top, r->right - r->left, r->bottom - r->top, Metrics);
+            const TSkinRect c =
+                FrameClientRect(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, Metrics);
             *r = {c.Left, c.Top, c.Right, c.Bottom};
         }
         m.Result = 0;
         return;
     }
+    Previous(m);
     auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
     if ((FormKind == fkMdiChild && WindowState != wsNormal) || BorderKind == bkNone) {
         params->rgrc[1] = params->rgrc[0];
@@ -789,11 +792,15 @@ POINT TWinSkinForm::ToWindow(POINT screen) const
 void TWinSkinForm::OnNcHitTest(TMessage& m)
 {
     Previous(m);
-    if (m.Result != HTNOWHERE && m.Result != HTCAPTION)
+    // The system's own caption parts (its menu bar, its buttons) are not where
+    // it thinks they are on a frame we paint; the caption is ours to answer.
+    const bool systemPart = m.Result == HTMENU || m.Result == HTSYSMENU || m.Result == HTMINBUTTON ||
+                            m.Result == HTMAXBUTTON || m.Result == HTCLOSE || m.Result == HTHELP;
+    if (m.Result != HTNOWHERE && m.Result != HTCAPTION && !systemPart)
         return;
     const POINT p = ToWindow({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
     // The top three pixels stay the previous procedure's: the sizing edge.
-    if (p.y > 3)
+    if (p.y > 3 || systemPart)
         m.Result = HTCAPTION;
     if (Metrics.MenuBar > 0 && MenuBar && p.y >= Metrics.Caption && p.y < Metrics.Caption + Metrics.MenuBar)
         m.Result = HTMENU;
@@ -947,9 +954,19 @@ bool TWinSkinForm::OnNcMouse(TMessage& m)
             m.Result = 0;
             return true;
         }
+        // The system would track its own menu bar here, drawn where ours is not.
+        if (m.WParam == HTMENU && GetMenu(window_)) {
+            m.Result = 0;
+            return true;
+        }
         // A maximized window is not dragged by its caption.
-        if (WindowState == wsMaximized && m.WParam == HTCAPTION)
+        if (WindowState == wsMaximized && m.WParam == HTCAPTION) {
+            if (GetMenu(window_)) {
+                m.Result = 0;
+                return true;
+            }
             m.WParam = HTMENU;
+        }
         return false;
     case WM_NCLBUTTONUP:
         HideHint();
@@ -1424,6 +1441,7 @@ void TWinSkinForm::UpdateWindowRegion()
     SetWindowRgn(window_, region, TRUE);
     regionSet_ = true;
     RegionSize = {w, h};
+    ++RegionBuilds;
 }
 
 // ---- skin change and detaching ----

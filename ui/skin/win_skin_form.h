@@ -124,6 +124,8 @@ public:
     DWORD Style = 0;
     TFrameMetrics Metrics;
     SIZE RegionSize{0, 0};
+    // How often the region was built: building it from image masks is costly.
+    int RegionBuilds = 0;
     TSkinRect CaptionTextRect;
     int RightExtent = 0;
     std::vector<std::unique_ptr<TWinSysButton>> Buttons;
