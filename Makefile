@@ -8,7 +8,7 @@ BENCH := build/bench
 SQLITE := third_party/sqlite3mc
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native win test test-native test-win run bench clean
+.PHONY: all deps native win test test-native test-win run bench fuzz clean
 
 all: native win
 
@@ -48,6 +48,24 @@ bench: deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DQUORLEN_TESTS=OFF -DQUORLEN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	./scripts/run-benchmarks.sh $(BENCH)
+
+# Fuzzing the skin reader and parse with libFuzzer (clang only; never part of
+# make test, which replays the seed corpus instead). FUZZ_TIME in seconds.
+FUZZ := build/fuzz
+FUZZ_TIME ?= 300
+FUZZ_SOURCES := tests/skin/fuzz_skin.cpp data/streams.cpp \
+  $(filter-out ui/skin/win32_platform.cpp,$(wildcard ui/skin/*.cpp)) \
+  tools/skin_packer/lzh_encoder.cpp tools/skin_packer/skin_archive_writer.cpp tools/skin_packer/bmp_writer.cpp
+
+fuzz:
+	@command -v clang++ >/dev/null && dpkg -s libfuzzer-14-dev >/dev/null 2>&1 || \
+	  { [ "$$(id -u)" -eq 0 ] || { echo "make fuzz needs clang and libfuzzer-14-dev" >&2; exit 1; }; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends clang libfuzzer-14-dev; }
+	mkdir -p $(FUZZ)/corpus $(FUZZ)/artifacts
+	clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+	  -o $(FUZZ)/fuzz_skin $(FUZZ_SOURCES)
+	$(FUZZ)/fuzz_skin $(FUZZ)/corpus tests/skin/corpus -max_total_time=$(FUZZ_TIME) -max_len=65536 \
+	  -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix=$(FUZZ)/artifacts/
 
 clean:
 	rm -rf build

@@ -14,8 +14,9 @@ namespace {
 void PutInt32(std::vector<uint8_t>& out, int64_t value)
 {
     const auto v = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    const uint8_t bytes[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
+                              static_cast<uint8_t>(v >> 24)};
+    out.insert(out.end(), bytes, bytes + 4);
 }
 
 std::vector<uint8_t> ReadFile(const std::filesystem::path& path)

@@ -167,7 +167,7 @@ int32_t TQuickIni::ReadInteger(const std::string& section, const std::string& ke
 {
     std::string text = ReadString(section, key, "");
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        text = "$" + text.substr(2);
+        text.replace(0, 2, "$");
     int32_t v;
     return TextToInt32(text, v) ? v : def;
 }
