@@ -10,4 +10,8 @@ inline constexpr char DatabaseFileName[] = "tirsel.edt";
 inline constexpr char DatabaseKey[] = "qrln4708251K";
 inline constexpr int DatabaseKeyLength = 4;
 
+// The maker's web site: opened by the home-page links, and the base of the
+// page the about window shows. A reserved example address until a real one exists.
+inline constexpr char HomePage[] = "http://www.example.com/";
+
 } // namespace gob

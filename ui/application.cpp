@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 #include "data/exception.h"
 #include "ui/control_atom.h"
@@ -211,6 +212,13 @@ int TApplication::ShowMessageBox(const std::wstring& text, const std::wstring& c
         if (std::optional<int> answer = OnMessageBox(request))
             return *answer;
     return MessageBoxW(request.Owner, request.Text.c_str(), request.Caption.c_str(), request.Flags);
+}
+
+void TApplication::OpenDocument(HWND owner, const std::wstring& address)
+{
+    if (OnOpenDocument && OnOpenDocument(owner, address))
+        return;
+    ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowWarning(const std::wstring& text)

@@ -80,6 +80,12 @@ public:
     // user's answer and no box appears.
     std::function<std::optional<int>(const TMessageBoxRequest&)> OnMessageBox;
 
+    // Asks the shell to open an address ("open", normal window) for an owner
+    // window; the result is not examined.
+    void OpenDocument(HWND owner, const std::wstring& address);
+    // Sees each request first; true means it was taken care of.
+    std::function<bool(HWND owner, const std::wstring& address)> OnOpenDocument;
+
 private:
     bool IsDialogKey(const MSG& msg);
     HWND BoxOwner() const;

@@ -27,17 +27,24 @@ void TCustomComboBox::FitHeights()
     if (!handle_)
         return;
     HWND h = handle_;
-    // The closed height follows the selection field's height; make it the given one.
-    RECT r;
-    GetWindowRect(h, &r);
-    int closed = r.bottom - r.top;
-    if (closed != height_) {
-        auto field = static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        SendMessageW(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + (height_ - closed));
+    // The closed height follows the selection field's height, which the
+    // system pads by a few pixels of its own: adjust until the closed height
+    // is the given one.
+    auto field = static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        RECT r;
+        GetWindowRect(h, &r);
+        int closed = r.bottom - r.top;
+        if (closed == height_ || field + (height_ - closed) < 1)
+            break;
+        field += height_ - closed;
+        SendMessageW(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
+    // The window's own height is the closed part and the dropped list; the
+    // list shows whole entries only, so leave it room for every one of them.
     auto item = static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, 0, 0));
     int entries = items_.empty() ? 1 : static_cast<int>(items_.size());
-    SetWindowPos(h, nullptr, 0, 0, width_, height_ + item * entries + 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(h, nullptr, 0, 0, width_, height_ + item * entries + 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TCustomComboBox::SetBounds(int left, int top, int width, int height)

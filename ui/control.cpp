@@ -246,6 +246,7 @@ HWND TWinControl::Handle()
 
 void TWinControl::CreateParams(TCreateParams& params)
 {
+    params.Caption = caption_;
     params.Style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) | (tab_stop_ ? WS_TABSTOP : 0) |
                    (enabled_ ? 0 : WS_DISABLED);
     params.X = left_;
@@ -270,10 +271,8 @@ void TWinControl::CreateHandle()
         throw Exception("A child control needs a parent window");
     HWND owner = child ? parent_->handle_ : params.WndParent;
     t_creating = this;
-    HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption_.c_str(), params.Style, params.X,
-                                  params.Y, params.Width, params.Height, owner,
-                                  child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(t_next_id++)) : nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowHandle(params, owner,
+                                     child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(t_next_id++)) : nullptr);
     t_creating = nullptr;
     if (!window)
         throw Exception("Cannot create the window of " + Name);
@@ -287,6 +286,12 @@ void TWinControl::CreateHandle()
     for (TControl* c : controls_)
         if (c->IsWindowed())
             static_cast<TWinControl*>(c)->CreateHandle();
+}
+
+HWND TWinControl::CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id)
+{
+    return CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
+                           params.Y, params.Width, params.Height, parent, id, GetModuleHandleW(nullptr), nullptr);
 }
 
 void TWinControl::DestroyHandle()

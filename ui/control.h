@@ -111,6 +111,7 @@ public:
 
 struct TCreateParams {
     std::wstring ClassName;
+    std::wstring Caption;
     DWORD Style = 0;
     DWORD ExStyle = 0;
     int X = 0, Y = 0, Width = 0, Height = 0;
@@ -177,6 +178,8 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& params);
+    // Makes the window itself; a control may fall back to another class.
+    virtual HWND CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id);
     // Runs once the window exists, before the children get theirs.
     virtual void CreateWnd() {}
     virtual void WndProc(TMessage& msg);

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/list_model.h"
 #include "ui/gbk_text.h"
 
@@ -49,20 +52,42 @@ void TDBGridEh::RebuildColumns()
     while (SendMessageW(h, LVM_DELETECOLUMN, 0, 0)) {
     }
     if (model_) {
-        // A column is as wide as its field's size in digits, as data grids size text fields.
+        // A column is as wide as its field's size in digits, as data grids
+        // size text fields, plus the list's own margins.
         HDC dc = GetDC(h);
         HGDIOBJ old = SelectObject(dc, font_.Handle());
         SIZE digit{};
         GetTextExtentPoint32W(dc, L"0", 1, &digit);
         SelectObject(dc, old);
         ReleaseDC(h, dc);
+        constexpr int kMargins = 12;
+        std::vector<int> widths;
+        int total = 0;
+        int widest = -1;
         for (uint32_t i = 0; i < model_->FieldCount(); ++i) {
             const TListField& field = model_->Field(i);
-            std::wstring title = GbkToWide(field.Name);
+            int w = field.Visible ? static_cast<int>(field.Size) * digit.cx + kMargins : 0;
+            if (w > 0 && (widest < 0 || w > widths[static_cast<size_t>(widest)]))
+                widest = static_cast<int>(i);
+            widths.push_back(w);
+            total += w;
+        }
+        // Fields wider than the grid give up room from the widest, so that
+        // every column shows without sideways scrolling; a text field's size
+        // in digits is more than its Chinese text ever needs.
+        RECT frame;
+        GetClientRect(h, &frame);
+        int room = frame.right - (GetWindowLongW(h, GWL_STYLE) & WS_VSCROLL ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+        if (widest >= 0 && total > room) {
+            int& w = widths[static_cast<size_t>(widest)];
+            w = std::max(w - (total - room), static_cast<int>(4 * digit.cx) + kMargins);
+        }
+        for (uint32_t i = 0; i < model_->FieldCount(); ++i) {
+            std::wstring title = GbkToWide(model_->Field(i).Name);
             LVCOLUMNW col{};
             col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
             col.pszText = title.data();
-            col.cx = field.Visible ? static_cast<int>(field.Size) * digit.cx + 4 : 0;
+            col.cx = widths[i];
             col.iSubItem = static_cast<int>(i);
             SendMessageW(h, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
         }

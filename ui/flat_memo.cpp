@@ -68,12 +68,35 @@ void TFlatMemo::CreateParams(TCreateParams& params)
 {
     TCustomMemo::CreateParams(params);
     params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
-    params.Style |= WS_BORDER;
+    params.Style &= ~static_cast<DWORD>(WS_BORDER);
+}
+
+void TFlatMemo::CreateWnd()
+{
+    TCustomMemo::CreateWnd();
+    // The window was sized before we were in front of it: size its frame again.
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TFlatMemo::FitClientArea(TMessage& m)
+{
+    TCustomMemo::WndProc(m);
+    // The scroll bar, when there is one, stays inside the frame.
+    RECT* client = m.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0]
+                            : reinterpret_cast<RECT*>(m.LParam);
+    InflateRect(client, -1, -1);
+    if (m.WParam)
+        m.Result = 0;
 }
 
 void TFlatMemo::WndProc(TMessage& m)
 {
-    if (m.Msg == WM_NCPAINT) {
+    switch (m.Msg) {
+    case WM_NCCALCSIZE:
+        FitClientArea(m);
+        return;
+    case WM_NCPAINT:
         TCustomMemo::WndProc(m);
         PaintBorder();
         return;

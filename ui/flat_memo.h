@@ -41,10 +41,14 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void WndProc(TMessage& msg) override;
 
 private:
     void PaintBorder();
+    // One pixel of frame of our own: an edit with WS_BORDER draws its border
+    // itself, in its own colour.
+    void FitClientArea(TMessage& msg);
 
     TColor border_color_ = clTeal;
 };

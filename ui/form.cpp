@@ -55,6 +55,7 @@ void TCustomForm::CreateParams(TCreateParams& params)
 {
     std::string name = ClassName();
     params.ClassName.assign(name.begin(), name.end());
+    params.Caption = caption_;
     RegisterControlClass(params.ClassName, CS_DBLCLKS);
     params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (MinimizeBox ? WS_MINIMIZEBOX : 0) | WS_CLIPCHILDREN |
                    WS_CLIPSIBLINGS;

@@ -1,0 +1,34 @@
+#include "app/program.h"
+
+#include <exception>
+
+#include "app/about/about_form.h"
+#include "app/app_icon.h"
+#include "app/main_form.h"
+#include "ui/application.h"
+
+void InitializeApplication(TApplication& app)
+{
+    app.Initialize();
+    app.SetIcons(MakeProgramIcon(GetSystemMetrics(SM_CXICON)), MakeProgramIcon(GetSystemMetrics(SM_CXSMICON)));
+}
+
+int RunProgram(const std::function<void(TApplication&)>& onShown)
+{
+    TApplication app;
+    try {
+        InitializeApplication(app);
+        app.CreateForm<TForm1>();
+        app.CreateForm<TForm3>();
+        if (onShown) {
+            app.MainForm()->Show();
+            UpdateWindow(app.MainForm()->Handle());
+            onShown(app);
+        }
+        app.Run();
+    } catch (...) {
+        app.HandleException(std::current_exception());
+        return 1;
+    }
+    return 0;
+}
