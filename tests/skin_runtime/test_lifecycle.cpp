@@ -2,6 +2,7 @@
 // loaded from a file, message boxes and pop-up menus that come and go.
 #include "tests/skin_runtime/runtime_fixture.h"
 
+#include <cstdlib>
 #include <fstream>
 
 #include "tests/support/temp_dir.h"
@@ -252,4 +253,27 @@ TEST_CASE("re-skinning one window by command 7")
     CHECK(f.Manager().Frames().size() == 1);
     CHECK(ClientSize(w).cx == 400);
     CHECK(ClientSize(w).cy == 300);
+}
+
+TEST_CASE("a form placed in the screen's centre stays there under its skinned frame")
+{
+    TRuntimeFixture f;
+    TForm form(nullptr);
+    form.Position = TPosition::ScreenCenter;
+    HWND w = ShowForm(f, form, 500, 300);
+    RECT r;
+    GetWindowRect(w, &r);
+    CHECK(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2) <= 1);
+    CHECK(std::abs((r.top + r.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2) <= 1);
+    CHECK(ClientSize(w).cy == 300);
+
+    SUBCASE("a designed position keeps its corner")
+    {
+        TForm placed(nullptr);
+        placed.SetBounds(30, 40, 10, 10);
+        HWND p = ShowForm(f, placed, 200, 100);
+        GetWindowRect(p, &r);
+        CHECK(r.left == 30);
+        CHECK(r.top == 40);
+    }
 }

@@ -412,7 +412,24 @@ void TWinSkinForm::KeepClientSize(int clientWidth, int clientHeight)
             }
         }
     }
-    SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    ResizeFrame(width, height);
+}
+
+void TWinSkinForm::ResizeFrame(int width, int height)
+{
+    // A form placed in the centre (of the screen or of the main form) stays
+    // centred when its frame changes size; any other window keeps its corner.
+    UINT flags = SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER;
+    RECT wr;
+    GetWindowRect(window_, &wr);
+    int x = wr.left, y = wr.top;
+    if (form_ && form_->Position != TPosition::Designed && !(GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD)) {
+        x = wr.left + ((wr.right - wr.left) - width) / 2;
+        y = wr.top + ((wr.bottom - wr.top) - height) / 2;
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(window_, nullptr, x, y, width, height, flags);
 }
 
 void TWinSkinForm::InitFrame()
@@ -1471,9 +1488,8 @@ void TWinSkinForm::SkinChanged()
     // The client area keeps its size under the new skin's borders.
     if (WindowState == wsNormal && BorderKind != bkNone &&
         !((GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD) && FormKind != fkMdiChild))
-        SetWindowPos(window_, nullptr, 0, 0, cr.right + Metrics.Left + Metrics.Right,
-                     cr.bottom + Metrics.Caption + Metrics.Bottom + Metrics.MenuBar,
-                     SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+        ResizeFrame(cr.right + Metrics.Left + Metrics.Right,
+                    cr.bottom + Metrics.Caption + Metrics.Bottom + Metrics.MenuBar);
     else
         SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -1522,8 +1538,7 @@ void TWinSkinForm::DetachFrame()
             nc = {r.right - r.left, r.bottom - r.top};
         }
         if (WindowState == wsNormal)
-            SetWindowPos(window_, nullptr, 0, 0, cr.right + nc.cx, cr.bottom + nc.cy,
-                         SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+            ResizeFrame(cr.right + nc.cx, cr.bottom + nc.cy);
         else
             SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                          SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);

@@ -179,6 +179,7 @@ private:
     void ReadWindowState();
     void DrawIconBitmap();
     void KeepClientSize(int clientWidth, int clientHeight);
+    void ResizeFrame(int width, int height);
     void Subclass();
     void Unsubclass();
     void PaintPiece(HDC dc, const TDataSkinObject& border, const TSkinRect& r, bool stacked);
