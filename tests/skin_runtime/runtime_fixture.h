@@ -320,6 +320,8 @@ class TRuntimeFixture {
 public:
     explicit TRuntimeFixture(bool active = true, const std::string& ini = testskin::FirstIni(),
                              const std::map<std::string, TSkinImage>& images = testskin::FirstImages());
+    // A skin package as the program stores it.
+    explicit TRuntimeFixture(const std::vector<uint8_t>& package);
     ~TRuntimeFixture();
     TRuntimeFixture(const TRuntimeFixture&) = delete;
     TRuntimeFixture& operator=(const TRuntimeFixture&) = delete;
@@ -333,6 +335,8 @@ public:
     bool WaitReady(HWND window);
 
 private:
+    void Load(bool active, const std::vector<uint8_t>& package);
+
     TWin32SkinPlatform platform_;
     std::unique_ptr<TSkinData> data_;
     std::vector<HWND> windows_;

@@ -111,12 +111,19 @@ HWND CreateTestWindow(const TWindowSpec& spec)
 
 TRuntimeFixture::TRuntimeFixture(bool active, const std::string& ini, const std::map<std::string, TSkinImage>& images)
 {
+    Load(active, testskin::Package(ini, images));
+}
+
+TRuntimeFixture::TRuntimeFixture(const std::vector<uint8_t>& package) { Load(true, package); }
+
+void TRuntimeFixture::Load(bool active, const std::vector<uint8_t>& package)
+{
     // A cursor left over a window by an earlier test would make its buttons hot.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
     data_ = std::make_unique<TSkinData>(platform_);
     data_->Reading = true;
     data_->Active = active;
-    data_->ReadSkinStream(SkinStreamBytes(testskin::Package(ini, images)));
+    data_->ReadSkinStream(SkinStreamBytes(package));
     data_->Reading = false;
     data_->Loaded();
 }
