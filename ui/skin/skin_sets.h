@@ -1,6 +1,7 @@
 #pragma once
 // The component's enumerations and the small bit sets built on them.
 #include <cstdint>
+#include <initializer_list>
 
 enum class TSkinControlType : uint8_t {
     xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
