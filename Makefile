@@ -54,7 +54,7 @@ bench: deps
 FUZZ := build/fuzz
 FUZZ_TIME ?= 300
 FUZZ_SOURCES := tests/skin/fuzz_skin.cpp data/streams.cpp \
-  $(filter-out ui/skin/win32_%,$(wildcard ui/skin/*.cpp)) \
+  $(filter-out ui/skin/win32_% ui/skin/win_%.cpp ui/skin/gdi_canvas.cpp ui/skin/skin_hint.cpp,$(wildcard ui/skin/*.cpp)) \
   tools/skin_packer/lzh_encoder.cpp tools/skin_packer/skin_archive_writer.cpp tools/skin_packer/bmp_writer.cpp
 
 fuzz:

@@ -21,7 +21,8 @@ public:
 
     // Appends; the first sfMainform component becomes the main skin.
     void Register(TSkinData* data);
-    void Unregister(TSkinData* data);
+    // Also called by a component's destructor.
+    virtual void Unregister(TSkinData* data);
     const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
     TSkinData* MainSkin() const { return mainSkin_; }
 

@@ -412,7 +412,24 @@ void TWinSkinForm::KeepClientSize(int clientWidth, int clientHeight)
             }
         }
     }
-    SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    ResizeFrame(width, height);
+}
+
+void TWinSkinForm::ResizeFrame(int width, int height)
+{
+    // A form placed in the centre (of the screen or of the main form) stays
+    // centred when its frame changes size; any other window keeps its corner.
+    UINT flags = SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER;
+    RECT wr;
+    GetWindowRect(window_, &wr);
+    int x = wr.left, y = wr.top;
+    if (form_ && form_->Position != TPosition::Designed && !(GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD)) {
+        x = wr.left + ((wr.right - wr.left) - width) / 2;
+        y = wr.top + ((wr.bottom - wr.top) - height) / 2;
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(window_, nullptr, x, y, width, height, flags);
 }
 
 void TWinSkinForm::InitFrame()
@@ -747,18 +764,21 @@ void TWinSkinForm::OnSize(TMessage& m)
 
 void TWinSkinForm::OnNcCalcSize(TMessage& m)
 {
-    Previous(m);
     if (!m.WParam) {
         // The plain form (CreateWindow's first sizing, AdjustWindowRect-like asks):
         // the client rectangle of a window rectangle.
         auto* r = reinterpret_cast<RECT*>(m.LParam);
+        const RECT outer = r ? *r : RECT{};
+        Previous(m);
         if (r && BorderKind != bkNone && !(FormKind == fkMdiChild && WindowState != wsNormal)) {
-            const TSkinRect c = FrameClientRect(r->left, r->top, r->right - r->left, r->bottom - r->top, Metrics);
+            const TSkinRect c =
+                FrameClientRect(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, Metrics);
             *r = {c.Left, c.Top, c.Right, c.Bottom};
         }
         m.Result = 0;
         return;
     }
+    Previous(m);
     auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
     if ((FormKind == fkMdiChild && WindowState != wsNormal) || BorderKind == bkNone) {
         params->rgrc[1] = params->rgrc[0];
@@ -789,11 +809,15 @@ POINT TWinSkinForm::ToWindow(POINT screen) const
 void TWinSkinForm::OnNcHitTest(TMessage& m)
 {
     Previous(m);
-    if (m.Result != HTNOWHERE && m.Result != HTCAPTION)
+    // The system's own caption parts (its menu bar, its buttons) are not where
+    // it thinks they are on a frame we paint; the caption is ours to answer.
+    const bool systemPart = m.Result == HTMENU || m.Result == HTSYSMENU || m.Result == HTMINBUTTON ||
+                            m.Result == HTMAXBUTTON || m.Result == HTCLOSE || m.Result == HTHELP;
+    if (m.Result != HTNOWHERE && m.Result != HTCAPTION && !systemPart)
         return;
     const POINT p = ToWindow({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
     // The top three pixels stay the previous procedure's: the sizing edge.
-    if (p.y > 3)
+    if (p.y > 3 || systemPart)
         m.Result = HTCAPTION;
     if (Metrics.MenuBar > 0 && MenuBar && p.y >= Metrics.Caption && p.y < Metrics.Caption + Metrics.MenuBar)
         m.Result = HTMENU;
@@ -947,9 +971,19 @@ bool TWinSkinForm::OnNcMouse(TMessage& m)
             m.Result = 0;
             return true;
         }
+        // The system would track its own menu bar here, drawn where ours is not.
+        if (m.WParam == HTMENU && GetMenu(window_)) {
+            m.Result = 0;
+            return true;
+        }
         // A maximized window is not dragged by its caption.
-        if (WindowState == wsMaximized && m.WParam == HTCAPTION)
+        if (WindowState == wsMaximized && m.WParam == HTCAPTION) {
+            if (GetMenu(window_)) {
+                m.Result = 0;
+                return true;
+            }
             m.WParam = HTMENU;
+        }
         return false;
     case WM_NCLBUTTONUP:
         HideHint();
@@ -1424,6 +1458,7 @@ void TWinSkinForm::UpdateWindowRegion()
     SetWindowRgn(window_, region, TRUE);
     regionSet_ = true;
     RegionSize = {w, h};
+    ++RegionBuilds;
 }
 
 // ---- skin change and detaching ----
@@ -1453,9 +1488,8 @@ void TWinSkinForm::SkinChanged()
     // The client area keeps its size under the new skin's borders.
     if (WindowState == wsNormal && BorderKind != bkNone &&
         !((GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD) && FormKind != fkMdiChild))
-        SetWindowPos(window_, nullptr, 0, 0, cr.right + Metrics.Left + Metrics.Right,
-                     cr.bottom + Metrics.Caption + Metrics.Bottom + Metrics.MenuBar,
-                     SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+        ResizeFrame(cr.right + Metrics.Left + Metrics.Right,
+                    cr.bottom + Metrics.Caption + Metrics.Bottom + Metrics.MenuBar);
     else
         SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -1504,8 +1538,7 @@ void TWinSkinForm::DetachFrame()
             nc = {r.right - r.left, r.bottom - r.top};
         }
         if (WindowState == wsNormal)
-            SetWindowPos(window_, nullptr, 0, 0, cr.right + nc.cx, cr.bottom + nc.cy,
-                         SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+            ResizeFrame(cr.right + nc.cx, cr.bottom + nc.cy);
         else
             SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                          SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);

@@ -124,6 +124,8 @@ public:
     DWORD Style = 0;
     TFrameMetrics Metrics;
     SIZE RegionSize{0, 0};
+    // How often the region was built: building it from image masks is costly.
+    int RegionBuilds = 0;
     TSkinRect CaptionTextRect;
     int RightExtent = 0;
     std::vector<std::unique_ptr<TWinSysButton>> Buttons;
@@ -177,6 +179,7 @@ private:
     void ReadWindowState();
     void DrawIconBitmap();
     void KeepClientSize(int clientWidth, int clientHeight);
+    void ResizeFrame(int width, int height);
     void Subclass();
     void Unsubclass();
     void PaintPiece(HDC dc, const TDataSkinObject& border, const TSkinRect& r, bool stacked);

@@ -184,9 +184,34 @@ void TWinSkinManage::InstallHook()
     g_hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
 }
 
+void TWinSkinManage::Unregister(TSkinData* data)
+{
+    std::vector<TWinSkinForm*> frames;
+    for (TWinSkinForm* frame : frames_)
+        if (frame->SkinData() == data)
+            frames.push_back(frame);
+    for (TWinSkinForm* frame : frames) {
+        // The frames' windows are closing with the component's form, or live
+        // on unskinned: either way nothing of this skin may stay in them.
+        if (frame->FrameState != fsDead) {
+            frame->FrameState = fsDestroying;
+            frame->DetachFrame();
+        }
+        FreeFrame(frame);
+    }
+    std::erase_if(popMenus_, [&](const auto& menu) { return &menu->Data() == data; });
+    runtime_.erase(data);
+    if (reskinWindow_ && !FindFrame(reskinWindow_))
+        reskinWindow_ = nullptr;
+    TSkinManage::Unregister(data);
+}
+
 void TWinSkinManage::DataLoaded(TSkinData& data)
 {
     if (data.SkinFormtype == TSkinFormType::sfMainform) {
+        // A start the component asked for before the manager ran concerns it.
+        if (ManagerCommand == MC_START && !CommandSkinData)
+            CommandSkinData = &data;
         InstallHook();
         Runtime(data).AppIcon = ApplicationIconImage();
         return;

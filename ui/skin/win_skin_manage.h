@@ -64,6 +64,8 @@ public:
     void SkinDataChanged(TSkinData* data) override;
     void DataLoaded(TSkinData& data) override;
     void ActiveChanged(TSkinData& data) override;
+    // A component going away takes its frames and menus with it.
+    void Unregister(TSkinData* data) override;
 
     void InstallHook();
     // Gives the window a skinned frame when it passes every test; true when attached.

@@ -23,6 +23,7 @@ public:
     TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
 
     HWND Handle() const { return window_; }
+    const TSkinData& Data() const { return data_; }
     // Draws the skinned border over the window's outer edge.
     void PaintBorder(HDC dc);
 
