@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/list_model.h"
-#include "app/search_query.h"
 #include "app/text_rules.h"
 #include "data/gbk.h"
 
@@ -119,13 +118,4 @@ TEST_CASE("the list: layout, hidden column, current row, memory")
             CHECK(list.Value(0, 1) == G("一马"));
         }
     }
-}
-
-TEST_CASE("mode list indexes")
-{
-    CHECK(SearchModeFromIndex(0) == SearchMode::Fuzzy);
-    CHECK(SearchModeFromIndex(3) == SearchMode::Tail);
-    CHECK(SearchModeFromIndex(4) == SearchMode::Pinyin);
-    CHECK(SearchModeFromIndex(-1) == SearchMode::Fuzzy);
-    CHECK(SearchModeFromIndex(5) == SearchMode::Fuzzy);
 }
