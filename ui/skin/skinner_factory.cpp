@@ -1,6 +1,7 @@
 // Which class paints which kind: the one place that knows every painter.
 #include "ui/skin/skin_boxes.h"
 #include "ui/skin/skin_button.h"
+#include "ui/skin/skin_checks.h"
 #include "ui/skin/skin_child_controls.h"
 #include "ui/skin/skin_edits.h"
 #include "ui/skin/skin_scrollbar.h"
@@ -27,6 +28,16 @@ TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::u
     switch (cls) {
     case TSkinnerClass::Button:
         return New<TSkinButton>(owner, unowned);
+    case TSkinnerClass::CheckBox:
+        return New<TSkinCheckBox>(owner, unowned);
+    case TSkinnerClass::RadioButton:
+        return New<TSkinRadioButton>(owner, unowned);
+    case TSkinnerClass::ObjImage:
+        if (auto* s = New<TSkinObjImage>(owner, unowned)) {
+            s->Mode = mode;
+            return s;
+        }
+        return nullptr;
     case TSkinnerClass::GroupBox:
         return New<TSkinGroupBox>(owner, unowned);
     case TSkinnerClass::Box:
