@@ -90,3 +90,46 @@ TEST_CASE("Arrow lengths: the metric, or half of a short bar")
     CHECK(ScrollArrowLength(4, 17) == 0);
     CHECK(ScrollArrowLength(0, 17) == 0);
 }
+
+TEST_CASE("A thumb keeps its grip at its own size and grows its body from a plain line")
+{
+    // One 12 x 10 cell: a 2-pixel edge of colour 1, body colour 2, a grip of
+    // colour 3 two pixels wide in the middle.
+    TSkinImage cell(12, 10, 1);
+    cell.FillRect({2, 2, 10, 8}, 2);
+    cell.FillRect({5, 3, 7, 7}, 3);
+    const TSkinMargins m{2, 2, 2, 2};
+    TSkinImage wide = ComposeThumb(cell, 1, 1, m, 40, 10, false);
+    int gripColumns = 0;
+    for (int x = 0; x < 40; ++x)
+        gripColumns += wide.Pixel(x, 5) == 3;
+    CHECK(gripColumns == 2);
+    CHECK(wide.Pixel(19, 5) == 3);  // in the middle
+    CHECK(wide.Pixel(20, 5) == 3);
+    CHECK(wide.Pixel(8, 5) == 2);
+    CHECK(wide.Pixel(0, 5) == 1);
+    CHECK(wide.Pixel(39, 5) == 1);
+    // Stretched the plain way, the grip would have grown with the body.
+    TSkinImage smeared = ComposeNineSlice(40, 10, cell, m, false, false, 1, 1);
+    int smearedColumns = 0;
+    for (int x = 0; x < 40; ++x)
+        smearedColumns += smeared.Pixel(x, 5) == 3;
+    CHECK(smearedColumns > 2);
+    // Vertical: the same along the rows.
+    TSkinImage column(10, 12, 1);
+    column.FillRect({2, 2, 8, 10}, 2);
+    column.FillRect({3, 5, 7, 7}, 3);
+    TSkinImage tall = ComposeThumb(column, 1, 1, m, 10, 40, true);
+    int gripRows = 0;
+    for (int y = 0; y < 40; ++y)
+        gripRows += tall.Pixel(5, y) == 3;
+    CHECK(gripRows == 2);
+    // A thumb shorter than the image has no room for the grip: body only.
+    TSkinImage shortThumb = ComposeThumb(cell, 1, 1, m, 8, 10, false);
+    for (int x = 0; x < 8; ++x)
+        CHECK(shortThumb.Pixel(x, 5) != 3);
+    // The second of two cells.
+    TSkinImage two(24, 10, 7);
+    two.FillRect({12, 0, 24, 10}, 9);
+    CHECK(ComposeThumb(two, 2, 2, m, 30, 10, false).Pixel(0, 0) == 9);
+}

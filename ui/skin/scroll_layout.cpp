@@ -91,3 +91,37 @@ int ThumbImageCell(TScrollPartState state)
 {
     return std::clamp<int>(state, SPS_NORMAL, SPS_PRESSED) + 1;
 }
+
+TSkinImage ComposeThumb(const TSkinImage& bitmap, int cells, int cell, TSkinMargins m, int width, int height,
+                        bool vertical)
+{
+    const TSkinRect c = CellRect(bitmap, cells, cell);
+    if (c.IsEmpty() || width <= 0 || height <= 0)
+        return TSkinImage(std::max(width, 0), std::max(height, 0), kClMagenta);
+    TSkinImage source(c.Width(), c.Height());
+    source.CopyFrom(bitmap, c, 0, 0);
+    m.Left = std::clamp(m.Left, 0, c.Width() / 2);
+    m.Right = std::clamp(m.Right, 0, c.Width() / 2);
+    m.Top = std::clamp(m.Top, 0, c.Height() / 2);
+    m.Bottom = std::clamp(m.Bottom, 0, c.Height() / 2);
+    // The body: every line between the edges becomes the first one.
+    TSkinImage body = source;
+    if (vertical) {
+        for (int y = m.Top + 1; y < c.Height() - m.Bottom; ++y)
+            body.CopyFrom(source, {0, m.Top, c.Width(), m.Top + 1}, 0, y);
+    } else {
+        for (int x = m.Left + 1; x < c.Width() - m.Right; ++x)
+            body.CopyFrom(source, {m.Left, 0, m.Left + 1, c.Height()}, x, 0);
+    }
+    TSkinImage out = ComposeNineSlice(width, height, body, m, false, false, 1, 1);
+    // The grip, where the thumb is as thick as the image and long enough.
+    const TSkinRect grip{m.Left, m.Top, c.Width() - m.Right, c.Height() - m.Bottom};
+    if (grip.IsEmpty())
+        return out;
+    if (vertical && width == c.Width() && height >= c.Height()) {
+        out.CopyFrom(source, grip, grip.Left, (height - grip.Height()) / 2);
+    } else if (!vertical && height == c.Height() && width >= c.Width()) {
+        out.CopyFrom(source, grip, (width - grip.Width()) / 2, grip.Top);
+    }
+    return out;
+}

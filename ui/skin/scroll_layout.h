@@ -4,6 +4,8 @@
 // Plain numbers in and out, so it is tested natively.
 #include <cstdint>
 
+#include "ui/skin/skin_image.h"
+
 struct TScrollValues {
     int Min = 0;
     int Max = 0;
@@ -45,3 +47,10 @@ inline constexpr int kScrollCornerCell = 23;
 // Cells of "VertScroll"/"HorzScroll" (four states) and of the thumb images (three).
 int ScrollTrackCell(TScrollPartState state);
 int ThumbImageCell(TScrollPartState state);
+
+// A scroll thumb of width x height from one cell of a thumb image: the
+// fixed edges as drawn, the body grown from its first plain line (so the grip
+// in the middle is not smeared along the bar), and the grip itself at its
+// own size in the middle when the thumb is long enough for it.
+TSkinImage ComposeThumb(const TSkinImage& bitmap, int cells, int cell, TSkinMargins margins, int width, int height,
+                        bool vertical);

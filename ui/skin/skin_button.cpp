@@ -295,3 +295,49 @@ void TSkinButton::DrawCaption(HDC dc, int w, int h, TButtonCell cell)
         DrawFocusRect(dc, &tr);
     }
 }
+
+// ---- glyph, menu and speed buttons ----
+
+void TSkinBitButton::PaintFace(TDibCanvas& work, TButtonCell cell)
+{
+    TSkinButton::PaintFace(work, cell);
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(handle_, BM_GETIMAGE, IMAGE_ICON, 0));
+    const auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(handle_, BM_GETIMAGE, IMAGE_BITMAP, 0));
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int x = 6, y = (work.Height() - size) / 2;
+    if (icon) {
+        DrawIconEx(work.DC(), x, y, icon, size, size, 0, nullptr, DI_NORMAL);
+    } else if (bitmap) {
+        BITMAP info{};
+        GetObjectW(bitmap, sizeof info, &info);
+        HDC source = CreateCompatibleDC(work.DC());
+        HGDIOBJ old = SelectObject(source, bitmap);
+        TransparentBlt(work.DC(), x, (work.Height() - info.bmHeight) / 2, info.bmWidth, info.bmHeight, source, 0, 0,
+                       info.bmWidth, info.bmHeight, RGB(255, 0, 255));
+        SelectObject(source, old);
+        DeleteDC(source);
+    }
+}
+
+void TSkinMenuButton::PaintFace(TDibCanvas& work, TButtonCell cell)
+{
+    TSkinButton::PaintFace(work, cell);
+    const int size = 9;
+    RECT arrow{work.Width() - size - 6, (work.Height() - size) / 2, work.Width() - 6, (work.Height() + size) / 2};
+    const TSkinData& d = *data_;
+    if (d.ExtraImages && !d.ExtraImages->Bitmap.Empty()) {
+        const int state = cell == BC_DISABLED ? 4 : cell == BC_PRESSED ? 3 : cell == BC_HOT ? 2 : 1;
+        DrawSkinCellCentred(work, d.ExtraImages->Bitmap, d.ExtraImages->Cells(), state, arrow, true);
+    } else {
+        DrawFrameControl(work.DC(), &arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
+    }
+}
+
+void TSkinSpeedButton::PaintFace(TDibCanvas& work, TButtonCell cell)
+{
+    if (cell == BC_NORMAL || cell == BC_DISABLED || cell == BC_FOCUSED) {
+        PaintParentBackground(handle_, work.DC());
+        return;
+    }
+    TSkinBitButton::PaintFace(work, cell);
+}

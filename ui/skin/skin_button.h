@@ -56,3 +56,33 @@ protected:
 private:
     void Setup();
 };
+
+// Buttons with a glyph: the button's icon or bitmap left of the caption.
+class TSkinBitButton : public TSkinButton {
+public:
+    using TSkinButton::TSkinButton;
+    const char* ClassName() const override { return "TSkinBitButton"; }
+
+protected:
+    void PaintFace(TDibCanvas& work, TButtonCell cell) override;
+};
+
+// Buttons that drop a menu: an arrow at the right end.
+class TSkinMenuButton : public TSkinButton {
+public:
+    using TSkinButton::TSkinButton;
+    const char* ClassName() const override { return "TSkinMenuButton"; }
+
+protected:
+    void PaintFace(TDibCanvas& work, TButtonCell cell) override;
+};
+
+// Flat tool buttons: only the parent's background until the mouse is over them.
+class TSkinSpeedButton : public TSkinBitButton {
+public:
+    using TSkinBitButton::TSkinBitButton;
+    const char* ClassName() const override { return "TSkinSpeedButton"; }
+
+protected:
+    void PaintFace(TDibCanvas& work, TButtonCell cell) override;
+};

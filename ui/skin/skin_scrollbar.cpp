@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <commctrl.h>
+
+#include "ui/skin/skin_child_controls.h"
 #include "ui/skin/skin_data.h"
 #include "ui/skin/skinner_gdi.h"
 
@@ -200,10 +203,16 @@ void TWScrollbar::Paint(HDC dc)
         const RECT thumb = Along(vertical_, l.ThumbStart, l.ThumbEnd, thickness);
         const TScrollPartState state = StateOf(TScrollPart::Thumb);
         const TDataSkinObject* thumbImage = vertical_ ? data->VertScrollThumb.get() : data->HorzScrollThumb.get();
-        if (thumbImage && !thumbImage->Bitmap.Empty()) {
-            DrawSkinCell(work, *thumbImage, thumb, ThumbImageCell(state));
-        } else if (data->Scrollbar && !data->Scrollbar->Bitmap.Empty()) {
-            DrawSkinCell(work, *data->Scrollbar, thumb, ScrollThumbCell(vertical_, state));
+        const TDataSkinObject* source = thumbImage && !thumbImage->Bitmap.Empty() ? thumbImage : nullptr;
+        int cell = ThumbImageCell(state);
+        if (!source && data->Scrollbar && !data->Scrollbar->Bitmap.Empty()) {
+            source = data->Scrollbar.get();
+            cell = ScrollThumbCell(vertical_, state);
+        }
+        if (source) {
+            const TSkinImage piece = ComposeThumb(source->Bitmap, source->Cells(), cell, source->Margins(),
+                                                  thumb.right - thumb.left, thumb.bottom - thumb.top, vertical_);
+            work.Draw(piece, thumb.left, thumb.top, source->Trans != 0);
         } else {
             RECT r = thumb;
             DrawFrameControl(work.DC(), &r, DFC_BUTTON, DFCS_BUTTONPUSH);
@@ -303,15 +312,30 @@ void TSkinScrollbar::DropPanels()
 void TSkinScrollbar::Attach(TSkinControlList& frame, TSkinData& data, bool paintBackground)
 {
     TSkinControl::Attach(frame, data, paintBackground);
-    if (state_ == SS_ATTACHED)
-        Sync();
+    if (state_ != SS_ATTACHED)
+        return;
+    SkinHeader();
+    Sync();
+}
+
+void TSkinScrollbar::SkinHeader()
+{
+    // A list view's column titles are a window of their own inside it.
+    wchar_t cls[32] = {};
+    GetClassNameW(handle_, cls, 32);
+    if (_wcsicmp(cls, WC_LISTVIEWW) != 0 || !frame_)
+        return;
+    if (HWND header = reinterpret_cast<HWND>(SendMessageW(handle_, LVM_GETHEADER, 0, 0)))
+        SkinWindowHandle(*frame_, header);
 }
 
 void TSkinScrollbar::AttachHandle(HWND window, TSkinData& data, TSkinControlList& frame)
 {
     TSkinControl::AttachHandle(window, data, frame);
-    if (state_ == SS_ATTACHED)
-        Sync();
+    if (state_ != SS_ATTACHED)
+        return;
+    SkinHeader();
+    Sync();
 }
 
 void TSkinScrollbar::Detach()

@@ -105,6 +105,8 @@ protected:
     virtual bool BarGeometry(bool vertical, RECT& screen, TScrollLayout& layout, bool& enabled) const;
     void SyncBar(std::unique_ptr<TWScrollbar>& panel, bool vertical, int corner);
     void DropPanels();
+    // A list view's header gets the header painter.
+    void SkinHeader();
     bool syncing_ = false;
 
     std::unique_ptr<TWScrollbar> vert_;

@@ -3,6 +3,7 @@
 #include "ui/skin/skin_button.h"
 #include "ui/skin/skin_checks.h"
 #include "ui/skin/skin_child_controls.h"
+#include "ui/skin/skin_common_controls.h"
 #include "ui/skin/skin_edits.h"
 #include "ui/skin/skin_scrollbar.h"
 
@@ -28,6 +29,34 @@ TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::u
     switch (cls) {
     case TSkinnerClass::Button:
         return New<TSkinButton>(owner, unowned);
+    case TSkinnerClass::BitButton:
+        return New<TSkinBitButton>(owner, unowned);
+    case TSkinnerClass::MenuButton:
+        return New<TSkinMenuButton>(owner, unowned);
+    case TSkinnerClass::SpeedButton:
+        return New<TSkinSpeedButton>(owner, unowned);
+    case TSkinnerClass::Progress:
+        return New<TSkinProgress>(owner, unowned);
+    case TSkinnerClass::TrackBar:
+        return New<TSkinTrackBar>(owner, unowned);
+    case TSkinnerClass::UpDown:
+        return New<TSkinUpDown>(owner, unowned);
+    case TSkinnerClass::Tab:
+        return New<TSkinTab>(owner, unowned);
+    case TSkinnerClass::Tab31:
+        return New<TSkinTab31>(owner, unowned);
+    case TSkinnerClass::TabSheet:
+        return New<TSkinTabSheet>(owner, unowned);
+    case TSkinnerClass::TabBtn:
+        return New<TSkinTabBtn>(owner, unowned);
+    case TSkinnerClass::AdvPage:
+        return New<TSkinAdvPage>(owner, unowned);
+    case TSkinnerClass::Header:
+        return New<TSkinHeader>(owner, unowned);
+    case TSkinnerClass::StatusBar:
+        return New<TSkinStatusBar>(owner, unowned);
+    case TSkinnerClass::Sizer:
+        return New<TSkinSizer>(owner, unowned);
     case TSkinnerClass::CheckBox:
         return New<TSkinCheckBox>(owner, unowned);
     case TSkinnerClass::RadioButton:
