@@ -21,7 +21,7 @@ $(NATIVE)/CMakeCache.txt: | deps
 
 $(WIN)/CMakeCache.txt: | deps
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUORLEN_BENCH=ON \
 	  -DQUORLEN_HOST_TOOLS=$(CURDIR)/$(NATIVE)/tools
 
 native: deps $(NATIVE)/CMakeCache.txt
@@ -48,6 +48,11 @@ bench: deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DQUORLEN_TESTS=OFF -DQUORLEN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	./scripts/run-benchmarks.sh $(BENCH)
+	$(MAKE) native $(WIN)/CMakeCache.txt
+	cmake -B $(WIN) -DQUORLEN_BENCH=ON >/dev/null
+	cmake --build $(WIN) -j $(JOBS)
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/run-benchmarks.sh $(WIN)
 
 # Fuzzing the skin reader and parse with libFuzzer (clang only; never part of
 # make test, which replays the seed corpus instead). FUZZ_TIME in seconds.
