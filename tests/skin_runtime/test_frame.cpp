@@ -246,3 +246,47 @@ TEST_CASE("the caption text: placed by the title object, cut before the caption 
         for (int y = longText.Top; y < longText.Bottom; ++y)
             REQUIRE(ScreenPixel(w, x, y) == ToColorRef(kTop));
 }
+
+namespace {
+
+LRESULT CALLBACK MdiChildProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return DefMDIChildProcW(window, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_CASE("MDI: the frame finds its client, a child is framed as it is created")
+{
+    TRuntimeFixture f;
+    HWND frameWindow = f.Window({.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, .ClientWidth = 500,
+                                 .ClientHeight = 360});
+    CLIENTCREATESTRUCT ccs{nullptr, 100};
+    HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 500, 360,
+                                  frameWindow, nullptr, GetModuleHandleW(nullptr), &ccs);
+    REQUIRE(client);
+    ShowWindow(frameWindow, SW_SHOW);
+    REQUIRE(f.WaitReady(frameWindow));
+    CHECK(f.Frame(frameWindow)->FormKind == fkMdiFrame);
+    CHECK(f.Manager().MdiClient == client);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = MdiChildProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QuorlenSkinMdiChild";
+    RegisterClassExW(&wc);
+    MDICREATESTRUCTW mcs{L"QuorlenSkinMdiChild", L"child", GetModuleHandleW(nullptr), 10, 10, 200, 150,
+                         WS_OVERLAPPEDWINDOW, 0};
+    auto child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    REQUIRE(child);
+    TWinSkinForm* childFrame = f.Frame(child);
+    REQUIRE(childFrame);
+    CHECK(childFrame->FormKind == fkMdiChild);
+    REQUIRE(f.WaitReady(child));
+    CHECK(childFrame->BorderKind == bkSizeable);
+    CHECK(SendMessageW(child, SKINMSG_QUERY, 0, 0) == 1);
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    Pump();
+    CHECK(f.Frame(child) == nullptr);
+}

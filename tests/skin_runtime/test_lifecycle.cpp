@@ -277,3 +277,43 @@ TEST_CASE("a form placed in the screen's centre stays there under its skinned fr
         CHECK(r.top == 40);
     }
 }
+
+TEST_CASE("a component for its own form only: skins that form at once and stops for it alone")
+{
+    TRuntimeFixture f;
+    HWND other = f.SkinnedWindow();
+    // The component is read with its form: Loaded runs before the form shows.
+    TForm form(nullptr);
+    form.SetClientSize(300, 200);
+    form.Handle();
+    TWin32SkinPlatform platform;
+    auto own = std::make_unique<TSkinData>(platform);
+    own->Reading = true;
+    own->Active = true;
+    own->SkinFormtype = TSkinFormType::sfOnlyThisForm;
+    own->ReadSkinStream(SkinStreamBytes(Package(SecondIni(), SecondImages())));
+    own->Reading = false;
+    own->OwnerForm = &form;
+    own->Loaded();
+    CHECK(f.Frame(form.Handle()) != nullptr);
+    form.Show();
+    REQUIRE(f.WaitReady(form.Handle()));
+    CHECK(f.Frame(form.Handle())->SkinData() == own.get());
+    CHECK(f.Frame(form.Handle())->Metrics == TFrameMetrics{kL2, kC2, kR2, kB2, 0});
+    CHECK(f.Frame(other)->SkinData() == &f.Data());
+
+    own->SetActive(false);
+    REQUIRE(PumpUntil([&] { return f.Frame(form.Handle()) == nullptr; }));
+    CHECK(f.Frame(other) != nullptr);
+    CHECK(ClientSize(form.Handle()).cx == 300);
+
+    SUBCASE("the component going away first takes its frame with it")
+    {
+        own->SetActive(true);
+        REQUIRE(PumpUntil([&] { return f.Frame(form.Handle()) != nullptr; }));
+        own.reset();
+        CHECK(f.Frame(form.Handle()) == nullptr);
+        CHECK(SendMessageW(form.Handle(), SKINMSG_QUERY, 0, 0) == 0);
+        CHECK(f.Frame(other) != nullptr);
+    }
+}
