@@ -16,6 +16,9 @@
 #include "ui/label.h"
 #include "ui/popup_menu.h"
 #include "ui/screen.h"
+#include "ui/skin/skin_data.h"
+#include "ui/skin/win32_platform.h"
+#include "ui/skin/win32_skin_resource.h"
 
 namespace {
 
@@ -231,6 +234,11 @@ void TForm1::LoadSkin()
     // SkinData1, the skin component, is read with the form: its Loaded runs
     // here, once the controls have their windows and before the start-up
     // list fills them, so the first paint is already skinned.
+    // The platform answers hold no state; one serves every component.
+    static const TWin32SkinPlatform platform;
+    SkinData1 = CreateStoredSkinData(platform, GetModuleHandleW(nullptr));
+    SkinData1->OwnerForm = this;
+    SkinData1->Loaded();
 }
 
 void TForm1::ClearPlaceholder(TEdit& edit, const wchar_t* placeholder)

@@ -2,6 +2,7 @@
 // The main window, Form1: quick lookup, the filtered list, the explanation
 // and the chain game. It shows what the lookup operations decide (as their
 // TMainView) and routes its controls' events to them.
+#include <memory>
 #include <string>
 
 #include "app/main_logic.h"
@@ -17,6 +18,7 @@ class TGroupBox;
 class TLabel;
 class TMenuItem;
 class TPopupMenu;
+class TSkinData;
 
 inline constexpr wchar_t kSoeditPlaceholder[] = L"请输入搜索内容";
 inline constexpr wchar_t kEdit1Placeholder[] = L"请输入拼音或汉字";
@@ -58,6 +60,7 @@ public:
     TMenuItem* N3 = nullptr;
     TMenuItem* N4 = nullptr;
     TMenuItem* N5 = nullptr;
+    std::unique_ptr<TSkinData> SkinData1;
 
     // TMainView
     void ListChanged(const TListModel& list) override;

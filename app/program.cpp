@@ -6,15 +6,22 @@
 #include "app/app_icon.h"
 #include "app/main_form.h"
 #include "ui/application.h"
+#include "ui/skin/skin_manage.h"
+#include "ui/skin/win_skin_manage.h"
 
 void InitializeApplication(TApplication& app)
 {
+    InitSkinRuntime();
     app.Initialize();
     app.SetIcons(MakeProgramIcon(GetSystemMetrics(SM_CXICON)), MakeProgramIcon(GetSystemMetrics(SM_CXSMICON)));
 }
 
 int RunProgram(const std::function<void(TApplication&)>& onShown)
 {
+    // The skin manager goes last, after every window it skinned.
+    struct TSkinManagerEnd {
+        ~TSkinManagerEnd() { ReleaseSkinManager(); }
+    } skinManagerEnd;
     TApplication app;
     try {
         InitializeApplication(app);

@@ -18,24 +18,34 @@ else
   "$root/build/native/tools/store_builder" --synthetic -o "$work/tirsel.edt" >/dev/null
 fi
 wineserver -p
-(cd "$work" && wine "$root/$win/tests/screenshot_driver.exe" "$out") &
-driver=$!
-for name in main-startup main-lookup main-chain about; do
-  for _ in $(seq 600); do
-    [ -f "$out/$name.req" ] && break
-    kill -0 $driver 2>/dev/null || break
-    sleep 0.1
+
+# Runs one driver and captures each window it asks for, in order.
+capture() {
+  local exe=$1
+  shift
+  (cd "$work" && wine "$root/$win/$exe" "$out") &
+  driver=$!
+  for name in "$@"; do
+    for _ in $(seq 600); do
+      [ -f "$out/$name.req" ] && break
+      kill -0 $driver 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ ! -f "$out/$name.req" ]; then
+      echo "screenshots: the driver never showed $name" >&2
+      wait $driver || true
+      exit 1
+    fi
+    read -r w h x y < "$out/$name.req"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png"
+    touch "$out/$name.done"
+    echo "screenshots: $out/$name.png"
   done
-  if [ ! -f "$out/$name.req" ]; then
-    echo "screenshots: the driver never showed $name" >&2
-    wait $driver || true
-    exit 1
-  fi
-  read -r w h x y < "$out/$name.req"
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png"
-  touch "$out/$name.done"
-  echo "screenshots: $out/$name.png"
-done
-wait $driver
+  wait $driver
+}
+
+capture tests/screenshot_driver.exe main-startup main-lookup main-chain about
+# The skin gallery: a control of each kind the skin paints.
+capture tests/skin_controls/skin_gallery.exe gallery
 rm -f "$out"/*.req "$out"/*.done
 wineserver -k 2>/dev/null || true

@@ -679,8 +679,10 @@ void TSkinData::Loaded()
     manager.Register(this);
     CaptionFont = TCaptionFont{};
     platform_.ReadCaptionFont(CaptionFont);
-    if (SkinFormtype != TSkinFormType::sfMainform)
+    if (SkinFormtype != TSkinFormType::sfMainform) {
+        manager.DataLoaded(*this);
         return;
+    }
     if (Active && SkinEmpty)
         Active = false;
     else if (Active)
@@ -689,4 +691,14 @@ void TSkinData::Loaded()
         SkinControls.Exclude(TSkinControlType::xcMenuItem);
     else
         SkinControls.Exclude(TSkinControlType::xcSystemMenu);
+    manager.DataLoaded(*this);
+}
+
+void TSkinData::SetActive(bool value)
+{
+    Active = value;
+    if (Reading || Designing)
+        return;
+    if (TSkinManage* manager = SkinManager())
+        manager->ActiveChanged(*this);
 }

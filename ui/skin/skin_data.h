@@ -29,6 +29,7 @@ enum TSkinColourSlot : int {
 };
 
 class TSkinData;
+class TCustomForm;
 using TOnFormSkin = std::function<void(TSkinData& sender, const std::string& className, bool& skin)>;
 using TNotifyEvent = std::function<void(TSkinData& sender)>;
 using TOnSkinForm = std::function<void(TSkinData& sender, void* window, const std::string& className)>;
@@ -43,6 +44,9 @@ public:
 
     // Published properties, in the order they are stored.
     bool Active = false;
+    // The Active setter: while the form is read it only stores the value; at
+    // run time the skin manager starts or stops skinning.
+    void SetActive(bool value);
     int32_t DisableTag = 99;
     TSkinControlTypes SkinControls;
     TSkinOptions Options;
@@ -67,6 +71,8 @@ public:
     // Component state as the form reader sets it.
     bool Designing = false;
     bool Reading = false;
+    // The widget-set form that carries the component; none for a bare one.
+    TCustomForm* OwnerForm = nullptr;
 
     // The SkinStream filer hooks: a 4-byte size N, then N package bytes. The
     // reading hook loads the skin at once (outside the designer).

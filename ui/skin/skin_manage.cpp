@@ -7,14 +7,17 @@
 
 namespace {
 std::unique_ptr<TSkinManage> g_manager;
+TSkinManagerFactory g_factory = nullptr;
 }
+
+void SetSkinManagerFactory(TSkinManagerFactory factory) { g_factory = factory; }
 
 TSkinManage* SkinManager() { return g_manager.get(); }
 
 TSkinManage& EnsureSkinManager()
 {
     if (!g_manager)
-        g_manager = std::make_unique<TSkinManage>();
+        g_manager = g_factory ? g_factory() : std::make_unique<TSkinManage>();
     return *g_manager;
 }
 
@@ -48,6 +51,8 @@ void TSkinManage::PostCommand(int command, int delayMs)
 {
     ManagerCommand = command;
     CommandDelay = delayMs;
+    if (ManagerState == 0 && (command == MC_START || command == MC_STOP))
+        Running = command == MC_START;
 }
 
 void TSkinManage::SkinDataChanged(TSkinData* data)

@@ -1,0 +1,87 @@
+#pragma once
+// A 24-bit off-screen bitmap with its own device context: skin images are
+// composed into its pixels, GDI draws text on it, and it reaches the window
+// in one blit. Also the window regions built from skin images.
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/skin/skin_image.h"
+
+class TDibCanvas {
+public:
+    TDibCanvas() = default;
+    TDibCanvas(int width, int height);
+    ~TDibCanvas();
+    TDibCanvas(const TDibCanvas&) = delete;
+    TDibCanvas& operator=(const TDibCanvas&) = delete;
+
+    // Makes the canvas width x height (contents undefined); false when GDI refuses.
+    bool Resize(int width, int height);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    HDC DC() const { return dc_; }
+    bool Valid() const { return dc_ != nullptr; }
+
+    // Composes an image at (x, y), leaving out magenta pixels when transparent.
+    void Draw(const TSkinImage& image, int x, int y, bool transparent = false);
+    void Fill(const RECT& r, COLORREF colour);
+    COLORREF Pixel(int x, int y) const;
+    // The canvas (or a part of it) as a skin image.
+    TSkinImage ToImage() const;
+
+    void BlitTo(HDC target, int x, int y) const;
+
+private:
+    void Release();
+    uint8_t* Row(int y) const { return bits_ + static_cast<size_t>(y) * stride_; }
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint8_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int stride_ = 0;
+};
+
+// Copies an image straight to a device context (no transparency).
+void BlitImage(HDC dc, int x, int y, const TSkinImage& image);
+
+// A region of rectangles; null for an empty list.
+HRGN RegionFromRects(const std::vector<TSkinRect>& rects);
+
+// Owns a GDI object handle (region, font, brush, bitmap).
+template <class H>
+class TGdiHandle {
+public:
+    TGdiHandle() = default;
+    explicit TGdiHandle(H h) : h_(h) {}
+    ~TGdiHandle() { reset(); }
+    TGdiHandle(const TGdiHandle&) = delete;
+    TGdiHandle& operator=(const TGdiHandle&) = delete;
+    TGdiHandle(TGdiHandle&& o) noexcept : h_(o.release()) {}
+    TGdiHandle& operator=(TGdiHandle&& o) noexcept
+    {
+        if (this != &o)
+            reset(o.release());
+        return *this;
+    }
+    H get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+    H release()
+    {
+        H h = h_;
+        h_ = nullptr;
+        return h;
+    }
+    void reset(H h = nullptr)
+    {
+        if (h_)
+            DeleteObject(h_);
+        h_ = h;
+    }
+
+private:
+    H h_ = nullptr;
+};

@@ -1,0 +1,116 @@
+#pragma once
+// Menus in the skin's colours: the pop-up menu window's border, owner-drawn
+// menu items, and the skinned menu bar that a framed window with a menu shows
+// in the strip below its caption.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/skin/win_skin_form.h"
+
+class TSkinData;
+class TWinSkinManage;
+
+// One pop-up menu window ("#32768") of the thread, subclassed while it lives.
+class TWinSkinPopMenu {
+public:
+    TWinSkinPopMenu(TWinSkinManage& manager, HWND window, TSkinData& data);
+    ~TWinSkinPopMenu();
+    TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
+    TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
+
+    HWND Handle() const { return window_; }
+    const TSkinData& Data() const { return data_; }
+    // Draws the skinned border over the window's outer edge.
+    void PaintBorder(HDC dc);
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT CallPrevious(UINT msg, WPARAM wp, LPARAM lp);
+    void Restore();
+
+    TWinSkinManage& manager_;
+    HWND window_;
+    TSkinData& data_;
+    WNDPROC previous_ = nullptr;
+    bool unicode_ = true;
+    bool subclassed_ = false;
+};
+
+// The items of the menus a frame draws itself: their text, taken out of the
+// menu when the item was made owner-drawn, and what to put back.
+struct TSkinMenuItem {
+    HMENU Menu = nullptr;
+    UINT Position = 0;
+    std::wstring Text;
+    bool Separator = false;
+    UINT OriginalType = 0;
+    ULONG_PTR OriginalData = 0;
+};
+
+// Owner drawing of a frame's pop-up menus.
+class TSkinMenuPainter {
+public:
+    explicit TSkinMenuPainter(TWinSkinForm& frame) : frame_(frame) {}
+    ~TSkinMenuPainter();
+    TSkinMenuPainter(const TSkinMenuPainter&) = delete;
+    TSkinMenuPainter& operator=(const TSkinMenuPainter&) = delete;
+
+    // Makes the string and separator items of a menu about to open owner-drawn.
+    void Prepare(HMENU menu);
+    // Gives a menu its own items back (when it closes, and when the skin goes).
+    void Restore(HMENU menu);
+    void RestoreAll();
+    bool Measure(MEASUREITEMSTRUCT& mi);
+    bool Draw(const DRAWITEMSTRUCT& di);
+    bool Owns(ULONG_PTR data) const;
+
+private:
+    HFONT MenuFont();
+
+    TWinSkinForm& frame_;
+    std::map<HMENU, std::vector<std::unique_ptr<TSkinMenuItem>>> items_;
+    TGdiHandle<HFONT> font_;
+};
+
+// An item of the skinned menu bar.
+class TMenuBtn : public TNCObject {
+public:
+    TMenuBtn(TWinSkinForm& owner, int index, std::wstring text) : TNCObject(owner), Index(index), Text(std::move(text)) {}
+    void MouseDown(POINT p) override;
+    void Repaint() override;
+
+    int Index;
+    std::wstring Text;
+};
+
+// The menu bar drawn in the strip between caption and client area. The
+// window keeps its native menu (the program may still change it); the bar
+// reads the items from it and opens its pop-ups itself.
+class TWinSkinMenu {
+public:
+    TWinSkinMenu(TWinSkinForm& frame, HMENU menu);
+    HMENU NativeMenu() const { return menu_; }
+    void TakeMenu(HMENU menu);
+    int Height() const { return height_; }
+    void Paint(HDC dc, const TSkinRect& strip);
+    TMenuBtn* ItemAt(POINT windowPoint);
+    // Opens the item whose mnemonic is key (the first item for 0); false when none.
+    bool OpenByKey(WPARAM key);
+    void Open(int index);
+
+private:
+    void ReadItems();
+
+    TWinSkinForm& frame_;
+    HMENU menu_;
+    int height_;
+    std::vector<std::unique_ptr<TMenuBtn>> items_;
+};
+
+// The skin's menu colours and images in one place.
+COLORREF MenuColour(const TSkinData& data, int slot);
