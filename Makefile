@@ -72,7 +72,8 @@ fuzz:
 	$(FUZZ)/fuzz_skin $(FUZZ)/corpus tests/skin/corpus -max_total_time=$(FUZZ_TIME) -max_len=65536 \
 	  -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix=$(FUZZ)/artifacts/
 
-# Pictures of the main window and the about window in build/screenshots,
+# Pictures of the main window, the about window and the skin gallery in
+# build/screenshots,
 # their skinned frames checked against the skin's images.
 screenshots: win
 	@./scripts/wine-prefix.sh
