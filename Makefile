@@ -73,8 +73,7 @@ fuzz:
 	  -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix=$(FUZZ)/artifacts/
 
 # Pictures of the main window, the about window and the skin gallery in
-# build/screenshots,
-# their skinned frames checked against the skin's images.
+# build/screenshots, their skinned frames checked against the skin's images.
 screenshots: win
 	@./scripts/wine-prefix.sh
 	$(XVFB) ./scripts/screenshots.sh $(WIN)
