@@ -8,7 +8,7 @@ BENCH := build/bench
 SQLITE := third_party/sqlite3mc
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native win test test-native test-win run bench fuzz screenshots clean
+.PHONY: all deps native win test test-native test-win run bench screenshots fuzz clean
 
 all: native win
 
@@ -21,7 +21,7 @@ $(NATIVE)/CMakeCache.txt: | deps
 
 $(WIN)/CMakeCache.txt: | deps
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUORLEN_BENCH=ON \
 	  -DQUORLEN_HOST_TOOLS=$(CURDIR)/$(NATIVE)/tools
 
 native: deps $(NATIVE)/CMakeCache.txt
@@ -48,6 +48,18 @@ bench: deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DQUORLEN_TESTS=OFF -DQUORLEN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	./scripts/run-benchmarks.sh $(BENCH)
+	$(MAKE) native $(WIN)/CMakeCache.txt
+	cmake -B $(WIN) -DQUORLEN_BENCH=ON >/dev/null
+	cmake --build $(WIN) -j $(JOBS)
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/run-benchmarks.sh $(WIN)
+
+# Pictures of the main window and the about window in build/screenshots,
+# their skinned frames checked against the skin's images.
+screenshots: win
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/screenshots.sh $(WIN)
+	./scripts/check-screenshot-frames.sh $(WIN)
 
 # Fuzzing the skin reader and parse with libFuzzer (clang only; never part of
 # make test, which replays the seed corpus instead). FUZZ_TIME in seconds.
@@ -66,13 +78,6 @@ fuzz:
 	  -o $(FUZZ)/fuzz_skin $(FUZZ_SOURCES)
 	$(FUZZ)/fuzz_skin $(FUZZ)/corpus tests/skin/corpus -max_total_time=$(FUZZ_TIME) -max_len=65536 \
 	  -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix=$(FUZZ)/artifacts/
-
-# Pictures of the main window and the about window in build/screenshots,
-# their skinned frames checked against the skin's images.
-screenshots: win
-	@./scripts/wine-prefix.sh
-	$(XVFB) ./scripts/screenshots.sh $(WIN)
-	./scripts/check-screenshot-frames.sh $(WIN)
 
 clean:
 	rm -rf build

@@ -1,7 +1,9 @@
 #pragma once
 // The in-memory table behind the result grid: text fields of fixed byte
 // sizes, rows appended in order, a current row and a hideable first column.
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,12 +15,19 @@ struct TListField {
 
 class TListModel {
 public:
-    // Empties the table and gives it a new layout.
+    // Empties the table and gives it a new layout. The memory stays for the
+    // next rows; ReleaseSpare gives back what they did not need.
     void Reset(std::vector<TListField> fields);
     // Appends one row; values are cut to their field's size.
     void Append(const std::vector<std::string>& values);
     void First() { current_ = 0; }
     void SetFieldVisible(uint32_t field, bool visible);
+    // Room for this many rows' cell offsets, so a long list grows no spare.
+    void Reserve(uint32_t rows);
+    // Frees the memory the current rows do not use, after a list is filled.
+    void ReleaseSpare();
+    // Bytes held for the rows: cell bytes plus offsets, capacity included.
+    size_t MemoryBytes() const;
 
     uint32_t FieldCount() const { return static_cast<uint32_t>(fields_.size()); }
     const TListField& Field(uint32_t field) const { return fields_[field]; }
@@ -28,10 +37,18 @@ public:
     uint32_t Current() const { return current_; }
     void SetCurrent(uint32_t row) { current_ = row; }
 
+    // A value cut to at most size bytes, at the last whole GBK character.
+    static std::string CutToSize(const std::string& value, uint32_t size);
+
 private:
+    // Row-major cell bytes, one after the other, in fixed blocks: 51,470 rows
+    // stay close to their byte size, and a long list is never copied to grow.
+    static constexpr uint32_t kBlockBits = 16;
+    static constexpr uint32_t kBlockSize = uint32_t{1} << kBlockBits;
+
     std::vector<TListField> fields_;
-    // Row-major cells in one buffer keeps 51,470 rows close to their byte size.
-    std::vector<char> bytes_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    uint32_t size_ = 0;              // bytes used over all blocks
     std::vector<uint32_t> offsets_;  // start of each cell; one extra at the end
     uint32_t current_ = 0;
 };

@@ -18,6 +18,7 @@ if(EXISTS "${QUORLEN_JSON_HEADER}")
     get_filename_component(_n "${_f}" NAME)
     configure_file("${_f}" "${QUORLEN_DEPS_INCLUDE}/nlohmann/${_n}" COPYONLY)
   endforeach()
+  # json.hpp includes from both subfolders; a cross build sees only this copy
   foreach(_sub detail thirdparty)
     if(EXISTS "${_json_dir}/${_sub}")
       file(COPY "${_json_dir}/${_sub}" DESTINATION "${QUORLEN_DEPS_INCLUDE}/nlohmann")

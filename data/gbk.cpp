@@ -90,12 +90,16 @@ std::optional<std::string> Utf16ToGbk(const std::u16string& text)
     if (text.empty())
         return std::string();
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    // Without WC_NO_BEST_FIT_CHARS the system swaps a missing character for a
+    // look-alike (ä for a) and reports nothing.
     BOOL defaulted = FALSE;
-    const int n = WideCharToMultiByte(936, 0, wide, static_cast<int>(text.size()), nullptr, 0, nullptr, &defaulted);
+    const int n = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(text.size()), nullptr, 0,
+                                      nullptr, &defaulted);
     if (n <= 0 || defaulted)
         return std::nullopt;
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(936, 0, wide, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(text.size()), out.data(), n, nullptr,
+                        nullptr);
     return out;
 }
 

@@ -4,8 +4,21 @@
 // UTF-16; the engine's wide-string bindings and source files are UTF-8.
 #include <optional>
 #include <string>
+#include <string_view>
 
 inline bool IsGbkLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+inline bool IsGbkTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+
+// Bytes taken by the character at text[pos] (pos < size): 2 for a lead byte
+// followed by a trail byte, 1 otherwise. A lead byte without a valid trail is
+// a character of its own, as the code page conversion treats it.
+inline size_t GbkCharSize(const std::string_view text, size_t pos)
+{
+    return pos + 1 < text.size() && IsGbkLeadByte(static_cast<unsigned char>(text[pos])) &&
+                   IsGbkTrailByte(static_cast<unsigned char>(text[pos + 1]))
+               ? 2
+               : 1;
+}
 
 std::string Utf16ToUtf8(const std::u16string& text);
 // Malformed sequences become U+FFFD.

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "data/gbk.h"
+#include "data/gbk_like.h"
 #include "data/sqlite_engine.h"
 
 namespace {
@@ -146,6 +147,7 @@ void TSQLiteDatabase::Close()
 void TSQLiteDatabase::RegisterFunctions()
 {
     sqlite3_create_function(db_, "RANDOM", 1, SQLITE_UTF8, &random_, RandomFunction, nullptr, nullptr);
+    RegisterGbkLike(db_);
 }
 
 void TSQLiteDatabase::SetRandomSource(std::shared_ptr<TRandomSource> source)
@@ -368,9 +370,21 @@ void TSQLiteTable::TakeFirstRow(sqlite3_stmt* statement)
 
 void TSQLiteTable::PushCell(const Cell& cell)
 {
-    if ((cell_count_ & (kCellChunk - 1)) == 0)
-        cells_.push_back(std::make_unique<Cell[]>(kCellChunk));
-    cells_.back()[cell_count_ & (kCellChunk - 1)] = cell;
+    const size_t at = cell_count_ & (kCellChunk - 1);
+    if (at == 0) {
+        // Most lookups return a handful of rows: the first chunk starts small
+        // and grows, so they do not fault in a whole chunk's pages.
+        if (cells_.empty())
+            first_chunk_capacity_ = kFirstCellChunk;
+        cells_.push_back(std::make_unique<Cell[]>(cells_.empty() ? kFirstCellChunk : kCellChunk));
+    } else if (cells_.size() == 1 && at == first_chunk_capacity_) {
+        const size_t capacity = std::min(first_chunk_capacity_ * 4, kCellChunk);
+        auto grown = std::make_unique<Cell[]>(capacity);
+        std::copy(cells_[0].get(), cells_[0].get() + at, grown.get());
+        cells_[0] = std::move(grown);
+        first_chunk_capacity_ = capacity;
+    }
+    cells_.back()[at] = cell;
     ++cell_count_;
 }
 
@@ -379,8 +393,11 @@ void TSQLiteTable::AppendText(const char* bytes, size_t length)
     // Blocks stay below the allocator's mmap threshold, so a lookup reuses
     // the heap of the one before instead of faulting in fresh pages.
     constexpr size_t kBlockSize = 64 * 1024;
-    if (block_used_ + length > block_size_) {
-        block_size_ = std::max(kBlockSize, length);
+    constexpr size_t kFirstBlockSize = 1024;
+    // An empty first text still needs a block to point into.
+    if (text_blocks_.empty() || block_used_ + length > block_size_) {
+        // Small first, as with the cells; texts never move, so growing means a new block.
+        block_size_ = std::max(std::min(kBlockSize, std::max(kFirstBlockSize, block_size_ * 4)), length);
         text_blocks_.push_back(std::make_unique_for_overwrite<char[]>(block_size_));
         block_used_ = 0;
     }

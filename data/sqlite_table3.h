@@ -145,6 +145,7 @@ private:
     // megabytes on every large lookup.
     static constexpr size_t kCellChunkBits = 12;
     static constexpr size_t kCellChunk = size_t{1} << kCellChunkBits;
+    static constexpr size_t kFirstCellChunk = 64;
     void PushCell(const Cell& cell);
     const Cell& CellAt(size_t index) const { return cells_[index >> kCellChunkBits][index & (kCellChunk - 1)]; }
 
@@ -157,6 +158,7 @@ private:
 
     std::vector<std::unique_ptr<Cell[]>> cells_;
     size_t cell_count_ = 0;
+    size_t first_chunk_capacity_ = 0;  // cells the first chunk holds; the others hold kCellChunk
     std::vector<std::unique_ptr<char[]>> text_blocks_;
     size_t block_used_ = 0;
     size_t block_size_ = 0;

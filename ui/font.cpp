@@ -127,9 +127,13 @@ bool DrawsChinese(HDC dc, const std::wstring& name)
 
 int CALLBACK CollectCjkFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD type, LPARAM out)
 {
-    if ((type & TRUETYPE_FONTTYPE) && lf->lfFaceName[0] != L'@')
-        reinterpret_cast<std::vector<std::wstring>*>(out)->push_back(lf->lfFaceName);
-    return 1;
+    try {
+        if ((type & TRUETYPE_FONTTYPE) && lf->lfFaceName[0] != L'@')
+            reinterpret_cast<std::vector<std::wstring>*>(out)->push_back(lf->lfFaceName);
+        return 1;
+    } catch (...) {
+        return 0;  // out of memory: stop with what we have
+    }
 }
 
 std::wstring FindCjkFace(HDC dc)

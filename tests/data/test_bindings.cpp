@@ -5,19 +5,10 @@
 
 #include "data/gob.h"
 #include "data/sqlite_table3.h"
+#include "tests/support/message_of.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ESQLiteException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
-}
 
 struct Store {
     TempDir dir;

@@ -7,19 +7,10 @@
 #include "data/gob.h"
 #include "data/sqlite_engine.h"
 #include "data/sqlite_table3.h"
+#include "tests/support/message_of.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ESQLiteException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
-}
 
 void MakeStore(const std::string& file, const char* key)
 {

@@ -29,3 +29,9 @@ TEST_CASE("UTF-8 and UTF-16")
     CHECK(Utf8ToUtf16("\xC0\x80x") == u"\uFFFD\uFFFDx");  // overlong forms are refused
     CHECK(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))) == "\xEF\xBF\xBD");
 }
+
+TEST_CASE("a character GBK lacks is refused, not swapped for a look-alike")
+{
+    CHECK_FALSE(Utf8ToGbk("caf\xC3\xA4 \xE1\xBA\xA1").has_value());  // ä and ạ
+    CHECK(Utf8ToGbk("\xC3\xA0") == std::string("\xA8\xA4"));  // à is in GBK (pinyin tone letters)
+}

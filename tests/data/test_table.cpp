@@ -5,19 +5,10 @@
 
 #include "data/gob.h"
 #include "data/sqlite_table3.h"
+#include "tests/support/message_of.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ESQLiteException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
-}
 
 struct Store {
     TempDir dir;
@@ -167,6 +158,33 @@ TEST_CASE("a zero byte cuts text but not blobs")
     table->Next();
     CHECK(table->FieldAsBlob(1) == nullptr);  // zero bytes read as null
     CHECK(table->FieldAsString(1) == "");
+}
+
+TEST_CASE("empty texts, also as the very first value of a result")
+{
+    Store s;
+    auto table = s.db.GetTable("select '' as a, 'x' as b union all select 'yy', ''");
+    CHECK(table->FieldAsString(0) == "");
+    CHECK(table->FieldAsString(1) == "x");
+    table->Next();
+    CHECK(table->FieldAsString(0) == "yy");
+    CHECK(table->FieldAsString(1) == "");
+}
+
+TEST_CASE("small and large results keep every value, texts of every length included")
+{
+    Store s;
+    for (int rows : {1, 63, 64, 65, 300, 4096, 5000, 20000}) {
+        CAPTURE(rows);
+        auto table = s.db.GetTable("with recursive c(x) as (select 1 union all select x + 1 from c where x < " +
+                                   std::to_string(rows) + ") select x, 'v' || x, substr(hex(zeroblob(x % 1400)), 1, x % 1400) from c");
+        REQUIRE(table->RowCount() == static_cast<uint32_t>(rows));
+        bool all = true;
+        for (int x = 1; !table->Eof(); ++x, table->Next())
+            all = all && table->FieldAsInteger(0) == x && table->FieldAsString(1) == "v" + std::to_string(x) &&
+                  table->FieldAsString(2) == std::string(static_cast<size_t>(x % 1400), '0');
+        CHECK(all);
+    }
 }
 
 TEST_CASE("the cursor moves forward once past the last row")

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +21,7 @@
 #include "ui/combo_box.h"
 #include "ui/db_grid_eh.h"
 #include "ui/edit.h"
+#include "ui/flat_memo.h"
 #include "ui/gbk_text.h"
 #include "ui/popup_menu.h"
 #include "app/list_model.h"
@@ -104,11 +106,24 @@ int wmain(int argc, wchar_t** argv)
     if (!Capture("main-lookup", form->Handle()))
         return 1;
 
-    // A chain game of ten from that idiom.
+    // A chain game of ten, from the first idiom of the start-up list whose
+    // chain runs to a few links (a small store has many dead ends).
     form->jl->Click();
-    form->jl->SetText(first);
     form->ComboBox2->SetItemIndex(8);
-    form->Button2->Click();
+    form->Edit1->Click();
+    form->Edit1->SetText(L"a");  // back to a long list to draw seeds from
+    const TListModel* seeds = form->DBGridEh1->Model();
+    uint32_t tries = seeds ? std::min<uint32_t>(seeds->RowCount(), 200) : 0;
+    for (uint32_t i = 0; i < tries; ++i) {
+        form->jl->SetText(GbkToWide(seeds->Value(i, 1)));
+        form->Button2->Click();
+        std::wstring chain = form->FlatMemo1->Text();
+        size_t links = 0;
+        for (size_t at = chain.find(L"-->"); at != std::wstring::npos; at = chain.find(L"-->", at + 3))
+            ++links;
+        if (links >= 4)
+            break;
+    }
     if (!Capture("main-chain", form->Handle()))
         return 1;
 

@@ -183,6 +183,14 @@ TEST_CASE("select all: double click in the memo, and the menu's 全选")
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     CHECK(selection() == whole);
+    // Ctrl+C copies the selection, as in any text box.
+    SendMessageW(memo, EM_SETSEL, 3, 7);
+    PostMessageW(memo, WM_CHAR, 3, 1);
+    f.Pump();
+    std::wstring copied;
+    REQUIRE(ReadClipboardText(form.Handle(), copied));
+    CHECK(copied == f.Memo().substr(3, 4));
+    CHECK(f.boxes.empty());
     // The memo's menu is the window's pop-up menu, in this order.
     CHECK(form.FlatMemo1->PopupMenu() == form.PopupMenu1);
     std::vector<std::wstring> captions;

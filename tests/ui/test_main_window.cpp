@@ -269,3 +269,16 @@ TEST_CASE("Screen lists the forms; the window property leads from a handle to it
     CHECK(ControlOf(f.form->DBGridEh1->Handle()) == f.form->DBGridEh1);
     CHECK(ControlOf(f.app.Handle()) == nullptr);
 }
+
+TEST_CASE("closing the main window ends the program; the about window does not")
+{
+    TWindowFixture f(SampleIdioms(), true);
+    PostMessageW(f.about->Handle(), WM_CLOSE, 0, 0);
+    f.Pump();
+    CHECK_FALSE(f.app.Terminated());
+    CHECK(IsWindow(f.about->Handle()));
+    PostMessageW(f.form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    f.Pump();
+    CHECK(f.app.Terminated());
+    CHECK_FALSE(IsWindowVisible(f.form->Handle()));
+}

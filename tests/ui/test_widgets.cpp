@@ -6,6 +6,7 @@
 #include "app/app_icon.h"
 #include "data/exception.h"
 #include "ui/control_atom.h"
+#include "ui/font.h"
 #include "ui/screen.h"
 
 namespace {
@@ -97,6 +98,25 @@ TEST_CASE("the window property's name: ControlOfs, the instance and the thread i
     CHECK(ControlAtom() != 0);
     std::string name = ControlAtomName(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr)), GetCurrentThreadId());
     CHECK(GlobalFindAtomA(name.c_str()) == ControlAtom());
+}
+
+TEST_CASE("a font the system lacks falls back to a face that draws Chinese")
+{
+    std::wstring face = ResolveFaceName(L"Quorlen No Such Face");
+    CHECK(face != L"Quorlen No Such Face");
+    CHECK_FALSE(face.empty());
+    TFont font(L"Quorlen No Such Face", 16);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    WORD glyphs[2];
+    GetGlyphIndicesW(dc, L"成语", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    wchar_t used[LF_FACESIZE];
+    GetTextFaceW(dc, LF_FACESIZE, used);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    CHECK(glyphs[0] != 0xFFFF);
+    CHECK(glyphs[1] != 0xFFFF);
+    CHECK(std::wstring(used) == face);
 }
 
 TEST_CASE("class names and their ancestry answer the skin's is-a questions")

@@ -354,6 +354,8 @@ void WriteStore(const IdiomEntries& entries, const std::filesystem::path& target
         CheckWritten(EngineFileName(temp.path()), rows.size());
     } catch (const ESQLiteException& e) {
         throw BuildError(target.string() + ": writing the store failed: " + e.Message());
+    } catch (const BuildError& e) {
+        throw BuildError(target.string() + ": " + e.what());
     }
     // Replaces an existing store in one step, on Windows too (MoveFileEx with
     // MOVEFILE_REPLACE_EXISTING underneath).
