@@ -8,7 +8,7 @@ BENCH := build/bench
 SQLITE := third_party/sqlite3mc
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native win test test-native test-win run bench fuzz screenshots clean
+.PHONY: all deps native win test test-native test-win run bench screenshots fuzz clean
 
 all: native win
 
@@ -51,6 +51,13 @@ bench: deps
 	@./scripts/wine-prefix.sh
 	$(XVFB) ./scripts/run-benchmarks.sh $(WIN)
 
+# Pictures of the main window, the about window and the skin gallery in
+# build/screenshots, their skinned frames checked against the skin's images.
+screenshots: win
+	@./scripts/wine-prefix.sh
+	$(XVFB) ./scripts/screenshots.sh $(WIN)
+	./scripts/check-screenshot-frames.sh $(WIN)
+
 # Fuzzing the skin reader and parse with libFuzzer (clang only; never part of
 # make test, which replays the seed corpus instead). FUZZ_TIME in seconds.
 FUZZ := build/fuzz
@@ -68,13 +75,6 @@ fuzz:
 	  -o $(FUZZ)/fuzz_skin $(FUZZ_SOURCES)
 	$(FUZZ)/fuzz_skin $(FUZZ)/corpus tests/skin/corpus -max_total_time=$(FUZZ_TIME) -max_len=65536 \
 	  -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix=$(FUZZ)/artifacts/
-
-# Pictures of the main window and the about window in build/screenshots,
-# their skinned frames checked against the skin's images.
-screenshots: win
-	@./scripts/wine-prefix.sh
-	$(XVFB) ./scripts/screenshots.sh $(WIN)
-	./scripts/check-screenshot-frames.sh $(WIN)
 
 clean:
 	rm -rf build

@@ -3,6 +3,7 @@
 // and the frame's list of painters; pixels read back from the screen.
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>

@@ -290,3 +290,26 @@ TEST_CASE("MDI: the frame finds its client, a child is framed as it is created")
     Pump();
     CHECK(f.Frame(child) == nullptr);
 }
+
+TEST_CASE("a title background image lies behind the caption text, padded on both sides")
+{
+    constexpr TColour kTitle = Rgb(250, 200, 60);
+    std::string ini = FirstIni();
+    ini.replace(ini.find("TextAlignment=0"), 15, "TextAlignment=0\nTextBack=title.bmp\nTXTBackleft=4\nTXTBackRight=6");
+    std::map<std::string, TSkinImage> images = FirstImages();
+    images["title.bmp"] = Cells(2, 20, kC, kTitle, true, Rgb(120, 100, 30));
+    TRuntimeFixture f(true, ini, images);
+    HWND w = f.SkinnedWindow({.Title = L"Title"});
+    TWinSkinForm& frame = *f.Frame(w);
+    const TSkinRect text = frame.CaptionTextRect;
+    CHECK(text.Left == kL + 30);
+    CHECK(ScreenPixel(w, text.Left + 1, 1) == ToColorRef(kTitle));
+    CHECK(ScreenPixel(w, text.Right - 1, kC - 2) == ToColorRef(kTitle));
+    CHECK(ScreenPixel(w, text.Left - 1, 1) == ToColorRef(kTop));
+    CHECK(ScreenPixel(w, text.Right, 1) == ToColorRef(kTop));
+    // The text stays inside the padding.
+    for (int y = 0; y < kC; ++y) {
+        CHECK(ScreenPixel(w, text.Left + 2, y) == ToColorRef(kTitle));
+        CHECK(ScreenPixel(w, text.Right - 4, y) == ToColorRef(kTitle));
+    }
+}

@@ -40,6 +40,19 @@ TEST_CASE("a widget-set form: its WindowProc and colour are the frame's while sk
     CHECK(form.Perform(SKINMSG_PROBE, 0, kSkinMagic) == kSkinMagic);
     CHECK(form.Perform(SKINMSG_PROBE, 0, 0) == 1);
     CHECK(ScreenPixel(w, 1, 100) == ToColorRef(kLeft));
+
+    SUBCASE("the form paints its frame into a device context it is given")
+    {
+        const SIZE size = WindowSize(w);
+        TDibCanvas canvas(size.cx, size.cy);
+        canvas.Fill({0, 0, size.cx, size.cy}, RGB(1, 2, 3));
+        CHECK(form.Perform(SKINMSG_PAINTFRAME, reinterpret_cast<WPARAM>(canvas.DC()), kSkinMagic) == kSkinMagic);
+        CHECK(canvas.Pixel(1, 100) == ToColorRef(kLeft));
+        CHECK(canvas.Pixel(size.cx - 2, 100) == ToColorRef(kRight));
+        CHECK(canvas.Pixel(100, size.cy - 2) == ToColorRef(kBottom));
+        // The client area is the form's to paint.
+        CHECK(canvas.Pixel(kL + 20, kC + 20) == RGB(1, 2, 3));
+    }
 }
 
 TEST_CASE("Active off and on at run time detaches and re-attaches the frames, client size kept")

@@ -65,6 +65,13 @@ public:
     int State() const { return state_; }
     bool SkinEnabled() const { return enabled_; }
     bool PaintBackground() const { return paint_background_; }
+    // Before Attach: whether the painter sets the control's colour (a painter
+    // that OnSkinControl hands back brings its own wish).
+    void SetPaintBackground(bool value)
+    {
+        if (state_ == SS_NONE)
+            paint_background_ = value;
+    }
     bool Hooked() const { return hooked_; }
 
     // The painter hooked to a window, if any.

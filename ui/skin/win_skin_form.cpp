@@ -447,11 +447,10 @@ void TWinSkinForm::InitFrame()
     if (FrameState == fsCreated && skinning_) {
         ReadWindowState();
         const bool child = (GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD) != 0;
-        int clientWidth = cr.right, clientHeight = cr.bottom;
-        if (form_ && form_->ClientWidth() > 0) {
-            clientWidth = form_->ClientWidth();
-            clientHeight = form_->ClientHeight();
-        }
+        // The client area as the window has it now, under the system's frame:
+        // a form that was resized, or re-framed after Active went off and on,
+        // keeps what it has rather than its designed size.
+        const int clientWidth = cr.right, clientHeight = cr.bottom;
         // The resize below must already see the skinned frame (its WM_NCCALCSIZE).
         if (FormKind == fkMdiChild) {
             if (WindowState == wsNormal) {

@@ -161,7 +161,14 @@ void TSkinMenuPainter::Prepare(HMENU menu)
 {
     if (!menu || !IsMenu(menu))
         return;
-    Restore(menu);
+    // Records of this handle from before: a menu that stayed (a submenu of a
+    // menu bar) still carries them; a new menu that got a freed menu's handle
+    // does not, and their texts must not go into it.
+    std::vector<std::unique_ptr<TSkinMenuItem>> previous;
+    if (auto it = items_.find(menu); it != items_.end()) {
+        previous = std::move(it->second);
+        items_.erase(it);
+    }
     std::vector<std::unique_ptr<TSkinMenuItem>> records;
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
@@ -173,7 +180,18 @@ void TSkinMenuPainter::Prepare(HMENU menu)
         info.cch = 255;
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
             continue;
-        if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP))
+        if (info.fType & MFT_OWNERDRAW) {
+            auto kept = std::find_if(previous.begin(), previous.end(), [&](const auto& r) {
+                return reinterpret_cast<ULONG_PTR>(r.get()) == info.dwItemData;
+            });
+            if (kept != previous.end()) {
+                (*kept)->Position = static_cast<UINT>(i);
+                records.push_back(std::move(*kept));
+                previous.erase(kept);
+            }
+            continue;
+        }
+        if (info.fType & MFT_BITMAP)
             continue;
         auto record = std::make_unique<TSkinMenuItem>();
         record->Menu = menu;
