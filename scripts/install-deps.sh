@@ -13,7 +13,7 @@ want_cmd make build-essential
 want_cmd cmake cmake
 want_cmd git git
 want_cmd x86_64-w64-mingw32-g++-posix mingw-w64
-want_cmd wine64 wine64
+want_file /usr/lib/wine/wine64 wine64
 want_cmd wine wine
 want_cmd Xvfb xvfb
 want_cmd xvfb-run xvfb
