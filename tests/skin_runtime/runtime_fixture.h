@@ -313,7 +313,7 @@ struct TWindowSpec {
     bool PassSysCommands = false;
 };
 
-HWND CreateTestWindow(const TWindowSpec& spec = {});
+HWND CreateTestWindow(const TWindowSpec& shape = {});
 
 // The skin component of a test, loaded like the main window's and started.
 class TRuntimeFixture {
@@ -328,9 +328,9 @@ public:
 
     TSkinData& Data() { return *data_; }
     TWinSkinManage& Manager();
-    HWND Window(const TWindowSpec& spec = {});
+    HWND Window(const TWindowSpec& shape = {});
     // Creates, shows (and so activates) a window and waits for its frame.
-    HWND SkinnedWindow(const TWindowSpec& spec = {});
+    HWND SkinnedWindow(const TWindowSpec& shape = {});
     TWinSkinForm* Frame(HWND window);
     bool WaitReady(HWND window);
 

@@ -93,18 +93,18 @@ HWND TestOwner()
     return owner;
 }
 
-HWND CreateTestWindow(const TWindowSpec& spec)
+HWND CreateTestWindow(const TWindowSpec& shape)
 {
-    RegisterTestClass(spec.ClassName);
-    RECT r{0, 0, spec.ClientWidth, spec.ClientHeight};
-    AdjustWindowRectEx(&r, spec.Style, FALSE, spec.ExStyle);
-    HWND parent = spec.Parent ? spec.Parent : (spec.Owned ? TestOwner() : nullptr);
-    HWND window = CreateWindowExW(spec.ExStyle, spec.ClassName, spec.Title.c_str(), spec.Style, spec.X, spec.Y,
+    RegisterTestClass(shape.ClassName);
+    RECT r{0, 0, shape.ClientWidth, shape.ClientHeight};
+    AdjustWindowRectEx(&r, shape.Style, FALSE, shape.ExStyle);
+    HWND parent = shape.Parent ? shape.Parent : (shape.Owned ? TestOwner() : nullptr);
+    HWND window = CreateWindowExW(shape.ExStyle, shape.ClassName, shape.Title.c_str(), shape.Style, shape.X, shape.Y,
                                   r.right - r.left, r.bottom - r.top, parent, nullptr, GetModuleHandleW(nullptr),
                                   nullptr);
     if (window) {
         WindowLogs()[window];
-        PassSysCommands()[window] = spec.PassSysCommands;
+        PassSysCommands()[window] = shape.PassSysCommands;
     }
     return window;
 }
@@ -145,9 +145,9 @@ TWinSkinManage& TRuntimeFixture::Manager()
     return *manager;
 }
 
-HWND TRuntimeFixture::Window(const TWindowSpec& spec)
+HWND TRuntimeFixture::Window(const TWindowSpec& shape)
 {
-    HWND window = CreateTestWindow(spec);
+    HWND window = CreateTestWindow(shape);
     REQUIRE(window != nullptr);
     windows_.push_back(window);
     return window;
@@ -163,9 +163,9 @@ bool TRuntimeFixture::WaitReady(HWND window)
     });
 }
 
-HWND TRuntimeFixture::SkinnedWindow(const TWindowSpec& spec)
+HWND TRuntimeFixture::SkinnedWindow(const TWindowSpec& shape)
 {
-    HWND window = Window(spec);
+    HWND window = Window(shape);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     REQUIRE(WaitReady(window));

@@ -7,9 +7,9 @@ namespace {
 // A window class registered under a given name in this module.
 HWND ClassWindow(TRuntimeFixture& f, const wchar_t* className)
 {
-    TWindowSpec spec;
-    spec.ClassName = className;
-    return f.Window(spec);
+    TWindowSpec shape;
+    shape.ClassName = className;
+    return f.Window(shape);
 }
 
 // A top-level captioned window of a class another module registered.
@@ -81,12 +81,12 @@ TEST_CASE("SkinWindow refuses, test by test")
     SUBCASE("a plain child window, unless the force flag is set")
     {
         HWND parent = f.Window();
-        TWindowSpec spec;
-        spec.Style = WS_CHILD | WS_VISIBLE | WS_CAPTION;
-        spec.Parent = parent;
-        spec.ClientWidth = 100;
-        spec.ClientHeight = 80;
-        HWND child = f.Window(spec);
+        TWindowSpec shape;
+        shape.Style = WS_CHILD | WS_VISIBLE | WS_CAPTION;
+        shape.Parent = parent;
+        shape.ClientWidth = 100;
+        shape.ClientHeight = 80;
+        HWND child = f.Window(shape);
         CHECK(m.IsPlainChildWindow(child));
         CHECK_FALSE(m.IsPlainChildWindow(parent));
         CHECK_FALSE(m.SkinWindow(child));
@@ -114,11 +114,11 @@ TEST_CASE("SkinWindow refuses, test by test")
     }
     SUBCASE("a window without area")
     {
-        TWindowSpec spec;
-        spec.Style = WS_POPUP;
-        spec.ClientWidth = 0;
-        spec.ClientHeight = 0;
-        HWND w = f.Window(spec);
+        TWindowSpec shape;
+        shape.Style = WS_POPUP;
+        shape.ClientWidth = 0;
+        shape.ClientHeight = 0;
+        HWND w = f.Window(shape);
         CHECK_FALSE(m.SkinWindow(w));
     }
     SUBCASE("a form tagged 99, whatever DisableTag is")

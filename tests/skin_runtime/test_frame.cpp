@@ -32,20 +32,20 @@ TEST_CASE("the frame takes its widths from the border images and keeps the clien
 
     SUBCASE("a sizeable window")
     {
-        TWindowSpec spec;
-        spec.Style = WS_OVERLAPPEDWINDOW;
-        spec.ClientWidth = 320;
-        spec.ClientHeight = 200;
-        HWND s = f.SkinnedWindow(spec);
+        TWindowSpec shape;
+        shape.Style = WS_OVERLAPPEDWINDOW;
+        shape.ClientWidth = 320;
+        shape.ClientHeight = 200;
+        HWND s = f.SkinnedWindow(shape);
         CHECK(f.Frame(s)->BorderKind == bkSizeable);
         CHECK(ClientSize(s).cx == 320);
         CHECK(ClientSize(s).cy == 200);
     }
     SUBCASE("a borderless pop-up gets no frame metrics")
     {
-        TWindowSpec spec;
-        spec.Style = WS_POPUP;
-        HWND s = f.SkinnedWindow(spec);
+        TWindowSpec shape;
+        shape.Style = WS_POPUP;
+        HWND s = f.SkinnedWindow(shape);
         CHECK(f.Frame(s)->BorderKind == bkNone);
         CHECK(f.Frame(s)->Metrics == TFrameMetrics{});
         CHECK(ClientSize(s).cx == 400);
@@ -76,9 +76,9 @@ TEST_CASE("WM_NCCALCSIZE gives the client rectangle inside the skin's borders")
 TEST_CASE("hit-testing the skinned frame")
 {
     TRuntimeFixture f;
-    TWindowSpec spec;
-    spec.Style = WS_OVERLAPPEDWINDOW;
-    HWND w = f.SkinnedWindow(spec);
+    TWindowSpec shape;
+    shape.Style = WS_OVERLAPPEDWINDOW;
+    HWND w = f.SkinnedWindow(shape);
     auto hit = [&](int x, int y) { return SendMessageW(w, WM_NCHITTEST, 0, ScreenPoint(w, x, y)); };
     const SIZE size = WindowSize(w);
 
