@@ -29,23 +29,8 @@ void FrameRectIn(HDC dc, RECT r, COLORREF colour)
 
 bool TSkinGroupBox::BeforeMessage(TMessage& m)
 {
-    switch (m.Msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps{};
-        HDC dc = reinterpret_cast<HDC>(m.WParam);
-        const bool own = dc == nullptr;
-        if (own)
-            dc = BeginPaint(handle_, &ps);
-        PaintWindow(dc);
-        if (own)
-            EndPaint(handle_, &ps);
-        m.Result = 0;
+    if (PaintsOwnWindow(m))
         return false;
-    }
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return false;
-    }
     return TSkinControl::BeforeMessage(m);
 }
 

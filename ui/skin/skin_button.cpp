@@ -81,22 +81,9 @@ void TSkinButton::SetMouse(int bits)
 
 bool TSkinButton::BeforeMessage(TMessage& m)
 {
+    if (PaintsOwnWindow(m))
+        return false;
     switch (m.Msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps{};
-        HDC dc = reinterpret_cast<HDC>(m.WParam);
-        const bool own = dc == nullptr;
-        if (own)
-            dc = BeginPaint(handle_, &ps);
-        PaintWindow(dc);
-        if (own)
-            EndPaint(handle_, &ps);
-        m.Result = 0;
-        return false;
-    }
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return false;
     case WM_TIMER:
         KillTimer(handle_, 1);
         m.Result = 0;

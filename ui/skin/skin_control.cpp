@@ -377,3 +377,23 @@ void TSkinControlList::SkinChanged()
         if (s->State() == SS_ATTACHED)
             s->SkinChanged();
 }
+
+bool TSkinControl::PaintsOwnWindow(TMessage& m)
+{
+    if (m.Msg == WM_ERASEBKGND) {
+        m.Result = 1;
+        return true;
+    }
+    if (m.Msg != WM_PAINT)
+        return false;
+    PAINTSTRUCT ps{};
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    const bool own = dc == nullptr;
+    if (own)
+        dc = BeginPaint(handle_, &ps);
+    PaintWindow(dc);
+    if (own)
+        EndPaint(handle_, &ps);
+    m.Result = 0;
+    return true;
+}

@@ -49,6 +49,9 @@ public:
     virtual void AfterMessage(TMessage& m);
     // Paints the whole window into dc (its window DC when none).
     virtual void PaintWindow(HDC dc);
+    // WM_PAINT painted by PaintWindow (into the given DC or a BeginPaint one)
+    // and WM_ERASEBKGND swallowed, so nothing flickers; true when m was one.
+    bool PaintsOwnWindow(TMessage& m);
     virtual void PaintTo(HDC dc, const RECT& r) {}
     // The skin changed: new face colour, repaint.
     virtual void SkinChanged();
