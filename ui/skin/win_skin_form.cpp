@@ -59,6 +59,9 @@ HICON ApplicationIcon()
     return icon;
 }
 
+// Command identifiers a program gives its own menu items; they are its own to measure and draw.
+bool IsProgramCommand(UINT id) { return id >= 1 && id <= 4095; }
+
 bool SystemMenuHasClose(HMENU menu) { return GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1); }
 
 LONG_PTR GetLong(HWND window, int index, bool unicode)
@@ -143,6 +146,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner, TWinSkinManage& manager, HWND wind
 
 TWinSkinForm::~TWinSkinForm()
 {
+    *alive_ = false;
     if (timerRunning_ && IsWindow(window_))
         KillTimer(window_, kFrameTimerId);
     timerRunning_ = false;
@@ -535,11 +539,16 @@ bool TWinSkinForm::Stage1(TMessage& m)
         const auto menu = reinterpret_cast<HMENU>(m.WParam);
         manager_.MenuKind = menu && menu == SysMenu ? 2 : 1;
         Previous(m);
-        if (skinning_ && FrameState == fsReady && manager_.MenuKind == 1 && MenuPainter && data_ &&
-            !data_->SkinEmpty &&
-            (data_->SkinControls.Has(TSkinControlType::xcMainMenu) ||
-             data_->SkinControls.Has(TSkinControlType::xcMenuItem)))
+        if (!skinning_ || FrameState != fsReady || !MenuPainter || !data_ || data_->SkinEmpty)
+            return true;
+        if (manager_.MenuKind == 2) {
+            // The program has had its say about the items; what it shows is drawn by the skin.
+            if (data_->SkinControls.Has(TSkinControlType::xcSystemMenu))
+                MenuPainter->Prepare(menu, true);
+        } else if (data_->SkinControls.Has(TSkinControlType::xcMainMenu) ||
+                   data_->SkinControls.Has(TSkinControlType::xcMenuItem)) {
             MenuPainter->Prepare(menu);
+        }
         return true;
     }
     case WM_UNINITMENUPOPUP:
@@ -676,19 +685,44 @@ bool TWinSkinForm::Stage3(TMessage& m)
         return true;
     case WM_MEASUREITEM: {
         auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-        if (mi && mi->CtlType == ODT_MENU && MenuPainter && MenuPainter->Measure(*mi)) {
-            m.Result = TRUE;
-            return true;
+        if (!mi || mi->CtlType != ODT_MENU || !MenuPainter || !data_)
+            return false;
+        if (const TSkinMenuItem* item = MenuPainter->Find(mi->itemData)) {
+            if (item->System)
+                MenuPainter->MeasureByText(item->Menu, item->Position, MF_BYPOSITION, *mi);
+            else
+                MenuPainter->Measure(*mi);
+        } else if (IsProgramCommand(mi->itemID)) {
+            return false;
+        } else {
+            MenuPainter->MeasureByText(SysMenu ? SysMenu : GetSystemMenu(window_, FALSE), mi->itemID, MF_BYCOMMAND,
+                                       *mi);
         }
-        return false;
+        m.Result = TRUE;
+        return true;
     }
     case WM_DRAWITEM: {
         auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
-        if (di && di->CtlType == ODT_MENU && MenuPainter && MenuPainter->Draw(*di)) {
-            m.Result = TRUE;
-            return true;
+        if (!di || di->CtlType != ODT_MENU || !MenuPainter || !data_)
+            return false;
+        if (!MenuPainter->Draw(*di)) {
+            if (IsProgramCommand(di->itemID))
+                return false;
+            MenuPainter->DrawByText(*di);
         }
-        return false;
+        m.Result = TRUE;
+        return true;
+    }
+    case WM_MENUCHAR: {
+        // Owner-drawn items have no mnemonics of their own for the system.
+        const auto menu = reinterpret_cast<HMENU>(m.LParam);
+        if (!MenuPainter || !MenuPainter->Prepared(menu))
+            return false;
+        const int position = MenuPainter->MnemonicItem(menu, static_cast<wchar_t>(LOWORD(m.WParam)));
+        if (position < 0)
+            return false;
+        m.Result = MAKELRESULT(position, MNC_EXECUTE);
+        return true;
     }
     case WM_WINDOWPOSCHANGING:
         Previous(m);
@@ -1094,9 +1128,24 @@ void TWinSkinForm::ShowSystemMenu(POINT screen)
     if (!menu)
         return;
     SetForegroundWindow(window_);
+    // Tracked as an ordinary pop-up, the menu would show the states of its last use.
+    UpdateSystemMenuStates(menu, window_);
+    // The skin may be removed while the menu is open, and this frame with it.
+    const std::shared_ptr<const bool> alive = alive_;
+    HWND window = window_;
     const UINT command = static_cast<UINT>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr));
-    if (command && IsWindow(window_))
+        menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
+    if (!IsWindow(window))
+        return;
+    if (!*alive) {
+        if (command)
+            PostMessageW(window, WM_SYSCOMMAND, command, 0);
+        return;
+    }
+    // The system menu never stays owner-drawn, whether the menu said goodbye or not.
+    if (MenuPainter)
+        MenuPainter->Restore(menu);
+    if (command)
         PostMessageW(window_, WM_SYSCOMMAND, command, 0);
 }
 

@@ -160,6 +160,8 @@ public:
     COLORREF CaptionTextColour() const;
     // Window point of a screen point, as the non-client messages give them.
     POINT ToWindow(POINT screen) const;
+    // False once the frame is freed: a modal menu loop may outlive it.
+    std::shared_ptr<const bool> AliveToken() const { return alive_; }
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
@@ -211,6 +213,7 @@ private:
     TSkinImage captionBackground_;
     DWORD lastIconClick_ = 0;
     bool iconClickRecorded_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // Where skinned frames keep their object: a window property under this name.

@@ -25,6 +25,43 @@ int Gutter(const TSkinData& data)
 
 COLORREF MenuColour(const TSkinData& data, int slot) { return data.ResolveColour(data.SkinColours[slot]); }
 
+SIZE TextMenuItemSize(int textWidth, int textHeight, bool empty, int menuItemLeft, DWORD version)
+{
+    SIZE size{textWidth + 26, empty ? 8 : textHeight + 4};
+    if (menuItemLeft >= 0)
+        size.cx += menuItemLeft;
+    if (version & 0x80000000u)
+        size.cy += 4;
+    return size;
+}
+
+std::wstring MenuItemText(HMENU menu, UINT item, UINT flags)
+{
+    constexpr int kMaxText = 80;
+    wchar_t text[kMaxText + 1] = {0};
+    const int length = GetMenuStringW(menu, item, text, kMaxText + 1, flags);
+    return std::wstring(text, static_cast<size_t>(std::clamp(length, 0, kMaxText)));
+}
+
+void UpdateSystemMenuStates(HMENU menu, HWND window)
+{
+    if (!menu || !IsMenu(menu))
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const bool maximized = IsZoomed(window) != FALSE, minimized = IsIconic(window) != FALSE;
+    const auto set = [menu](UINT command, bool enabled) {
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    };
+    set(SC_RESTORE, maximized || minimized);
+    set(SC_MOVE, !maximized);
+    set(SC_SIZE, (style & WS_THICKFRAME) && !maximized && !minimized);
+    set(SC_MINIMIZE, (style & WS_MINIMIZEBOX) && !minimized);
+    set(SC_MAXIMIZE, (style & WS_MAXIMIZEBOX) && !maximized);
+    // Close keeps what the program made of it, unless the class forbids it.
+    if (GetClassLongPtrW(window, GCL_STYLE) & CS_NOCLOSE)
+        set(SC_CLOSE, false);
+}
+
 // ---- the pop-up menu window ----
 
 TWinSkinPopMenu::TWinSkinPopMenu(TWinSkinManage& manager, HWND window, TSkinData& data)
@@ -148,16 +185,40 @@ void TWinSkinPopMenu::PaintBorder(HDC dc)
 
 TSkinMenuPainter::~TSkinMenuPainter() { RestoreAll(); }
 
-bool TSkinMenuPainter::Owns(ULONG_PTR data) const
+const TSkinMenuItem* TSkinMenuPainter::Find(ULONG_PTR data) const
 {
     for (const auto& [menu, items] : items_)
         for (const auto& item : items)
             if (reinterpret_cast<ULONG_PTR>(item.get()) == data)
-                return true;
-    return false;
+                return item.get();
+    return nullptr;
 }
 
-void TSkinMenuPainter::Prepare(HMENU menu)
+int TSkinMenuPainter::MnemonicItem(HMENU menu, wchar_t key) const
+{
+    auto it = items_.find(menu);
+    if (it == items_.end() || !key)
+        return -1;
+    const auto wanted = std::towlower(static_cast<wint_t>(key));
+    for (const auto& item : it->second) {
+        const std::wstring& text = item->Text;
+        for (size_t i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != L'&')
+                continue;
+            if (text[i + 1] == L'&') {
+                ++i;
+                continue;
+            }
+            if (std::towlower(static_cast<wint_t>(text[i + 1])) == wanted &&
+                !(GetMenuState(menu, item->Position, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)))
+                return static_cast<int>(item->Position);
+            break;
+        }
+    }
+    return -1;
+}
+
+void TSkinMenuPainter::Prepare(HMENU menu, bool system)
 {
     if (!menu || !IsMenu(menu))
         return;
@@ -200,6 +261,7 @@ void TSkinMenuPainter::Prepare(HMENU menu)
         record->Text = record->Separator ? std::wstring() : std::wstring(text);
         record->OriginalType = info.fType;
         record->OriginalData = info.dwItemData;
+        record->System = system;
         MENUITEMINFOW set{};
         set.cbSize = sizeof set;
         set.fMask = MIIM_FTYPE | MIIM_DATA;
@@ -253,9 +315,9 @@ HFONT TSkinMenuPainter::MenuFont()
 
 bool TSkinMenuPainter::Measure(MEASUREITEMSTRUCT& mi)
 {
-    if (!Owns(mi.itemData) || !frame_.SkinData())
+    const TSkinMenuItem* item = Find(mi.itemData);
+    if (!item || !frame_.SkinData())
         return false;
-    const auto* item = reinterpret_cast<const TSkinMenuItem*>(mi.itemData);
     const TSkinData& data = *frame_.SkinData();
     if (item->Separator || item->Text.empty()) {
         mi.itemWidth = 8;
@@ -277,16 +339,52 @@ bool TSkinMenuPainter::Measure(MEASUREITEMSTRUCT& mi)
     return true;
 }
 
+void TSkinMenuPainter::MeasureByText(HMENU menu, UINT item, UINT flags, MEASUREITEMSTRUCT& mi)
+{
+    const std::wstring text = MenuItemText(menu, item, flags);
+    int width = 0, height = 0;
+    if (!text.empty()) {
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, MenuFont());
+        RECT r{0, 0, 0, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        width = r.right - r.left;
+        height = r.bottom - r.top;
+    }
+    const TSkinData* data = frame_.SkinData();
+    const int left = data && data->MenuItem ? data->MenuItem->LeftWidth : -1;
+    const SIZE size = TextMenuItemSize(width, height, text.empty(), left, frame_.Manager().Version);
+    mi.itemWidth = static_cast<UINT>(size.cx);
+    mi.itemHeight = static_cast<UINT>(size.cy);
+}
+
 bool TSkinMenuPainter::Draw(const DRAWITEMSTRUCT& di)
 {
-    if (!Owns(di.itemData) || !frame_.SkinData())
+    const TSkinMenuItem* item = Find(di.itemData);
+    if (!item || !frame_.SkinData())
         return false;
-    const auto* item = reinterpret_cast<const TSkinMenuItem*>(di.itemData);
+    DrawItem(di, item->Text, item->Separator);
+    return true;
+}
+
+void TSkinMenuPainter::DrawByText(const DRAWITEMSTRUCT& di)
+{
+    if (!frame_.SkinData())
+        return;
+    auto menu = reinterpret_cast<HMENU>(di.hwndItem);
+    const bool separator = (GetMenuState(menu, di.itemID, MF_BYCOMMAND) & MF_SEPARATOR) != 0;
+    DrawItem(di, separator ? std::wstring() : MenuItemText(menu, di.itemID, MF_BYCOMMAND), separator);
+}
+
+void TSkinMenuPainter::DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& itemText, bool separator)
+{
     const TSkinData& data = *frame_.SkinData();
     const int w = di.rcItem.right - di.rcItem.left, h = di.rcItem.bottom - di.rcItem.top;
     TDibCanvas canvas(w, h);
     if (!canvas.Valid())
-        return true;
+        return;
     const int gutter = Gutter(data);
     if (data.MenuBackground && !data.MenuBackground->Bitmap.Empty()) {
         TSkinImage back(w, h, MenuColour(data, SC_MENU));
@@ -299,7 +397,7 @@ bool TSkinMenuPainter::Draw(const DRAWITEMSTRUCT& di)
     HDC dc = canvas.DC();
     const bool disabled = (di.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     const bool selected = (di.itemState & ODS_SELECTED) != 0;
-    if (item->Separator) {
+    if (separator) {
         const int y = h / 2;
         canvas.Fill({gutter + 2, y - 1, w - 4, y}, MenuColour(data, SC_BUTTONSHADOW));
         canvas.Fill({gutter + 2, y, w - 4, y + 1}, MenuColour(data, SC_BUTTONHILIGHT));
@@ -329,7 +427,7 @@ bool TSkinMenuPainter::Draw(const DRAWITEMSTRUCT& di)
             colour = MenuColour(data, SC_HILIGHTTEXT);
         SetTextColor(dc, colour);
         const UINT prefix = (di.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
-        std::wstring text = item->Text, accel;
+        std::wstring text = itemText, accel;
         if (size_t tab = text.find(L'\t'); tab != std::wstring::npos) {
             accel = text.substr(tab + 1);
             text.resize(tab);
@@ -342,7 +440,6 @@ bool TSkinMenuPainter::Draw(const DRAWITEMSTRUCT& di)
         GdiFlush();
     }
     canvas.BlitTo(di.hDC, di.rcItem.left, di.rcItem.top);
-    return true;
 }
 
 // ---- the skinned menu bar ----
@@ -465,11 +562,20 @@ void TWinSkinMenu::Open(int index)
     item.ButtonState = nbPressed;
     frame_.Hot = &item;
     item.Repaint();
+    // The skin may be removed while the menu is open, and the bar with its frame.
+    const std::shared_ptr<const bool> alive = frame_.AliveToken();
+    TWinSkinForm* frame = &frame_;
+    const TWinSkinMenu* self = this;
     const UINT command = static_cast<UINT>(TrackPopupMenu(sub, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN,
                                                           wr.left + item.BoundsRect.Left,
                                                           wr.top + item.BoundsRect.Bottom, 0, window, nullptr));
     if (!IsWindow(window))
         return;
+    if (!*alive || frame->MenuBar.get() != self) {
+        if (command)
+            PostMessageW(window, WM_COMMAND, command, 0);
+        return;
+    }
     item.ButtonState = nbNormal;
     if (frame_.Hot == &item)
         frame_.Hot = nullptr;

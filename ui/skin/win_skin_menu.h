@@ -50,7 +50,22 @@ struct TSkinMenuItem {
     bool Separator = false;
     UINT OriginalType = 0;
     ULONG_PTR OriginalData = 0;
+    // An item of the window's system menu: measured from its text like any
+    // menu item the window does not own.
+    bool System = false;
 };
+
+// The size of a menu item measured from its text: the text's width and height
+// in the menu font, the left margin of the skin's "MenuItem" object (-1 when
+// the skin has none) and GetVersion's value.
+SIZE TextMenuItemSize(int textWidth, int textHeight, bool empty, int menuItemLeft, DWORD version);
+
+// The text of a menu item as the frame measures it: at most 80 characters.
+std::wstring MenuItemText(HMENU menu, UINT item, UINT flags);
+
+// Sets the system menu's Restore, Move, Size, Minimize, Maximize and Close
+// the way the system does before it shows that menu itself.
+void UpdateSystemMenuStates(HMENU menu, HWND window);
 
 // Owner drawing of a frame's pop-up menus.
 class TSkinMenuPainter {
@@ -60,17 +75,30 @@ public:
     TSkinMenuPainter(const TSkinMenuPainter&) = delete;
     TSkinMenuPainter& operator=(const TSkinMenuPainter&) = delete;
 
-    // Makes the string and separator items of a menu about to open owner-drawn.
-    void Prepare(HMENU menu);
+    // Makes the string and separator items of a menu about to open owner-drawn
+    // (system: the window's system menu).
+    void Prepare(HMENU menu, bool system = false);
     // Gives a menu its own items back (when it closes, and when the skin goes).
     void Restore(HMENU menu);
     void RestoreAll();
+    // The frame's own items (not the system menu's).
     bool Measure(MEASUREITEMSTRUCT& mi);
+    // An item measured from its text, read from the menu.
+    void MeasureByText(HMENU menu, UINT item, UINT flags, MEASUREITEMSTRUCT& mi);
+    // Items this painter prepared.
     bool Draw(const DRAWITEMSTRUCT& di);
-    bool Owns(ULONG_PTR data) const;
+    // An owner-drawn item of someone else's, drawn from its text.
+    void DrawByText(const DRAWITEMSTRUCT& di);
+    bool Owns(ULONG_PTR data) const { return Find(data) != nullptr; }
+    const TSkinMenuItem* Find(ULONG_PTR data) const;
+    bool Prepared(HMENU menu) const { return items_.count(menu) != 0; }
+    // The keyboard for items the system no longer reads: the item of a
+    // prepared menu whose mnemonic is key, as WM_MENUCHAR answers it; -1 none.
+    int MnemonicItem(HMENU menu, wchar_t key) const;
 
 private:
     HFONT MenuFont();
+    void DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& itemText, bool separator);
 
     TWinSkinForm& frame_;
     std::map<HMENU, std::vector<std::unique_ptr<TSkinMenuItem>>> items_;
