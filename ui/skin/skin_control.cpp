@@ -344,6 +344,16 @@ void TSkinControlList::Free(TSkinControl* skinner)
     Remove(skinner);
 }
 
+void TSkinControlList::Release(TSkinControl* skinner, bool detach)
+{
+    if (!skinner || std::find(skinners_.begin(), skinners_.end(), skinner) == skinners_.end())
+        return;
+    if (detach)
+        skinner->Detach();
+    Free(skinner);
+    Remove(skinner);
+}
+
 void TSkinControlList::PurgeDead()
 {
     std::vector<TSkinControl*> dead;

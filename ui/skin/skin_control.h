@@ -144,6 +144,8 @@ public:
 
     // Frees the painters whose windows are gone.
     void PurgeDead();
+    // Frees one painter; with detach its control gets its own colours back first.
+    void Release(TSkinControl* skinner, bool detach = true);
     // Every painter freed; with detach (the skin is removed) the controls get
     // their own colours back first.
     void ReleaseAll(bool detach = true);

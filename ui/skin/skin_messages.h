@@ -8,6 +8,7 @@ inline constexpr unsigned SKINMSG_INIT = 0x3503;           // initialise the fra
 inline constexpr unsigned SKINMSG_ENABLE = 0x3506;         // to a control: wParam > 0 switches its skinner on
 inline constexpr unsigned SKINMSG_BUTTONCLICK = 0x3514;    // a custom caption button released; wParam its action
 inline constexpr unsigned SKINMSG_BUTTONVISIBLE = 0x3515;  // is a caption button (wParam code, lParam action) visible
+inline constexpr unsigned SKINMSG_RESKINCONTROL = 0x3517;  // to a frame: drop and re-attach the painter of the control in wParam
 inline constexpr unsigned SKINMSG_QUERY = 0x3523;          // answered 1 by anything skinned
 inline constexpr unsigned SKINMSG_NOTIFY = 0xBC4E;         // posted to itself by a window that answered a query
 inline constexpr unsigned SKINMSG_PAINTFRAME = 0xBC4B;     // paint the frame into the DC in wParam

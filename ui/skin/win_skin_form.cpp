@@ -571,6 +571,11 @@ bool TWinSkinForm::Stage1(TMessage& m)
         InitFrame();
         m.Result = 0;
         return true;
+    case SKINMSG_RESKINCONTROL:
+        if (skinning_ && FrameState != fsCreated)
+            ReattachControlSkinner(reinterpret_cast<HWND>(m.WParam));
+        m.Result = 0;
+        return true;
     case SKINMSG_QUERY:
         m.Result = 1;
         PostMessageW(window_, SKINMSG_NOTIFY, 0, kSkinMagic);
@@ -787,6 +792,9 @@ void TWinSkinForm::OnSize(TMessage& m)
         WindowState = wsMaximized;
         break;
     }
+    // The grip shows only while the window can be sized by it.
+    if (SizeGrip && IsWindow(SizeGrip))
+        InvalidateRect(SizeGrip, nullptr, TRUE);
     if (WindowState == wsMinimized)
         return;
     if (FormKind == fkMdiChild && (manager_.MdiMaximized || WindowState != wsNormal))
@@ -842,6 +850,16 @@ POINT TWinSkinForm::ToWindow(POINT screen) const
 void TWinSkinForm::OnNcHitTest(TMessage& m)
 {
     Previous(m);
+    // The grip answers nothing itself: over it the window is sized by its corner.
+    if (SizeGripActive()) {
+        RECT grip;
+        GetWindowRect(SizeGrip, &grip);
+        const POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        if (PtInRect(&grip, screen)) {
+            m.Result = HTBOTTOMRIGHT;
+            return;
+        }
+    }
     // The system's own caption parts (its menu bar, its buttons) are not where
     // it thinks they are on a frame we paint; the caption is ours to answer.
     const bool systemPart = m.Result == HTMENU || m.Result == HTSYSMENU || m.Result == HTMINBUTTON ||
@@ -1557,6 +1575,7 @@ void TWinSkinForm::DetachFrame()
     Hot = nullptr;
     Unsubclass();
     DetachControlSkinners();
+    SizeGrip = nullptr;
     if (MenuPainter)
         MenuPainter->RestoreAll();
     if (form_ && colorSaved_ && FrameState != fsDestroying)

@@ -140,6 +140,16 @@ public:
     std::vector<TSkinControl*> ControlSkinners;
     // Native non-client sizes, measured before the skin took the frame.
     SIZE NativeNonClient{0, 0};
+    // The child scroll bar with SBS_SIZEGRIP the window is sized by, once adopted.
+    HWND SizeGrip = nullptr;
+
+    // Takes a size-grip scroll bar of a sizeable skinned window as the
+    // window's grip; its painter follows with SKINMSG_RESKINCONTROL. False when not taken.
+    bool AdoptSizeGrip(HWND grip);
+    // The grip sizes the window now: adopted, shown, and the window not maximized.
+    bool SizeGripActive() const;
+    // Drops the painter of one control of the window and gives it a fresh one.
+    void ReattachControlSkinner(HWND control);
 
     // Facts the caption-button rules read.
     TFrameFacts Facts() const;

@@ -316,6 +316,10 @@ void TWinSkinManage::OnCbt(int code, WPARAM wp, LPARAM lp)
         if (!create || !create->lpcs)
             return;
         const std::string cls = WindowClassName(window);
+        if ((create->lpcs->style & (WS_CHILD | SBS_SIZEGRIP)) == (WS_CHILD | SBS_SIZEGRIP) &&
+            Lower(cls) == "scrollbar")
+            if (TWinSkinForm* frame = FindFrame(create->lpcs->hwndParent))
+                frame->AdoptSizeGrip(window);
         if (!(create->lpcs->style & WS_CHILD) && cls == "#32768")
             SkinPopupMenu(window);
         if (create->lpcs->dwExStyle & WS_EX_MDICHILD)
