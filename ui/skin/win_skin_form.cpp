@@ -246,19 +246,10 @@ void TWinSkinForm::AttachFrame(TSkinData& data, TCustomForm* form)
     data_ = &data;
     skinning_ = data.SkinControls.Has(TSkinControlType::xcMainMenu);
 
-    Style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
     const auto ex = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
     RightToLeft = (ex & WS_EX_LEFTSCROLLBAR) != 0;
     OwnerWindow = GetWindow(window_, GW_OWNER);
-    CaptionStyle = 0;
-    if (Style & WS_SYSMENU)
-        CaptionStyle |= csSysMenu;
-    if (Style & WS_MINIMIZEBOX)
-        CaptionStyle |= csMinBox;
-    if (Style & WS_MAXIMIZEBOX)
-        CaptionStyle |= csMaxBox;
-    if (ex & WS_EX_CONTEXTHELP)
-        CaptionStyle |= csHelp;
+    ReadBorderStyle();
     ReadWindowState();
 
     if (HWND client = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
@@ -271,20 +262,6 @@ void TWinSkinForm::AttachFrame(TSkinData& data, TCustomForm* form)
             skinning_ = false;
     }
 
-    if ((Style & WS_CAPTION) != WS_CAPTION)
-        BorderKind = bkNone;
-    else if (Style & WS_THICKFRAME)
-        BorderKind = bkSizeable;
-    else if (Style & DS_MODALFRAME)
-        BorderKind = bkDialog;
-    else
-        BorderKind = bkFixed;
-    if (ex & WS_EX_DLGMODALFRAME)
-        BorderKind = bkDialog;
-    if (class_ == "#32770" || class_ == "TMessageForm") {
-        BorderKind = bkDialog;
-        DialogClass = true;
-    }
 
     const DWORD version = manager_.Version ? manager_.Version : GetVersion();
     const int major = LOBYTE(LOWORD(version));
@@ -321,6 +298,82 @@ void TWinSkinForm::AttachFrame(TSkinData& data, TCustomForm* form)
         colorSaved_ = true;
         form->SetColor(data.SkinColours[SC_BUTTONFACE]);
     }
+}
+
+void TWinSkinForm::ReadBorderStyle()
+{
+    Style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
+    const auto ex = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
+    CaptionStyle = 0;
+    if (Style & WS_SYSMENU)
+        CaptionStyle |= csSysMenu;
+    if (Style & WS_MINIMIZEBOX)
+        CaptionStyle |= csMinBox;
+    if (Style & WS_MAXIMIZEBOX)
+        CaptionStyle |= csMaxBox;
+    if (ex & WS_EX_CONTEXTHELP)
+        CaptionStyle |= csHelp;
+    if ((Style & WS_CAPTION) != WS_CAPTION)
+        BorderKind = bkNone;
+    else if (Style & WS_THICKFRAME)
+        BorderKind = bkSizeable;
+    else if (Style & DS_MODALFRAME)
+        BorderKind = bkDialog;
+    else
+        BorderKind = bkFixed;
+    if (ex & WS_EX_DLGMODALFRAME)
+        BorderKind = bkDialog;
+    if (class_ == "#32770" || class_ == "TMessageForm") {
+        BorderKind = bkDialog;
+        DialogClass = true;
+    }
+}
+
+void TWinSkinForm::Reframe()
+{
+    if (!skinning_ || !data_ || data_->SkinEmpty || !IsWindow(window_) || FrameState != fsReady)
+        return;
+    // The frame took WS_SYSMENU out of the style itself; that is not the program's change.
+    const int kept = CaptionStyle & (csSysMenu | csKeepStyle);
+    ReadBorderStyle();
+    CaptionStyle |= kept;
+    ReadWindowState();
+    ComputeFrameMetrics();
+    RegionSize = {0, 0};
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    UpdateWindowRegion();
+    PaintFrame(nullptr);
+}
+
+void TWinSkinForm::RequestMdiRefresh()
+{
+    HWND client = GetParent(window_);
+    HWND frame = client ? GetParent(client) : nullptr;
+    if (frame)
+        PostMessageW(frame, SKINMSG_MDIREFRESH, 0, 0);
+}
+
+void TWinSkinForm::RefreshMdi()
+{
+    if (FormKind != fkMdiFrame || !skinning_ || FrameState != fsReady || !IsWindow(window_))
+        return;
+    HWND client = FindWindowExW(window_, nullptr, L"MDIClient", nullptr);
+    BOOL maximized = FALSE;
+    if (client) {
+        manager_.MdiClient = client;
+        manager_.MdiFrameWindow = window_;
+        SendMessageW(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    }
+    manager_.MdiMaximized = maximized != FALSE;
+    // The system put the maximized child's items into the frame's menu, or took them out.
+    if (MenuBar) {
+        HMENU menu = GetMenu(window_);
+        MenuBar->TakeMenu(menu ? menu : MenuBar->NativeMenu());
+    }
+    PaintFrame(nullptr);
+    if (client)
+        RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::ReadWindowState()
@@ -457,6 +510,9 @@ void TWinSkinForm::InitFrame()
         const int clientWidth = cr.right, clientHeight = cr.bottom;
         // The resize below must already see the skinned frame (its WM_NCCALCSIZE).
         if (FormKind == fkMdiChild) {
+            mdiStateReported_ = WindowState;
+            if (WindowState == wsMaximized)
+                RequestMdiRefresh();
             if (WindowState == wsNormal) {
                 FrameState = fsInitSizing;
                 KeepClientSize(clientWidth, clientHeight);
@@ -521,6 +577,9 @@ bool TWinSkinForm::Stage1(TMessage& m)
         }
         return true;
     case WM_NCDESTROY:
+        // A maximized child going takes its items out of the frame's menu.
+        if (FormKind == fkMdiChild && WindowState == wsMaximized && skinning_)
+            RequestMdiRefresh();
         FrameState = fsDestroying;
         ReleaseFrame();
         Previous(m);
@@ -569,6 +628,14 @@ bool TWinSkinForm::Stage1(TMessage& m)
         return true;
     case SKINMSG_INIT:
         InitFrame();
+        m.Result = 0;
+        return true;
+    case SKINMSG_MDIREFRESH:
+        RefreshMdi();
+        m.Result = 0;
+        return true;
+    case SKINMSG_REFRAME:
+        Reframe();
         m.Result = 0;
         return true;
     case SKINMSG_RESKINCONTROL:
@@ -792,6 +859,12 @@ void TWinSkinForm::OnSize(TMessage& m)
         WindowState = wsMaximized;
         break;
     }
+    // The state as the frame last heard of it: the window state itself is
+    // re-read on every position change, before WM_SIZE comes.
+    if (FormKind == fkMdiChild && WindowState != mdiStateReported_) {
+        mdiStateReported_ = WindowState;
+        RequestMdiRefresh();
+    }
     // The grip shows only while the window can be sized by it.
     if (SizeGrip && IsWindow(SizeGrip))
         InvalidateRect(SizeGrip, nullptr, TRUE);
@@ -912,8 +985,10 @@ void TWinSkinForm::OnSetText(TMessage& m)
     Previous(m);
     if (!IsWindowVisible(window_))
         return;
-    if (FormKind == fkMdiChild && WindowState == wsMaximized)
+    if (FormKind == fkMdiChild && WindowState == wsMaximized) {
+        RequestMdiRefresh();
         return;
+    }
     if (WindowState == wsMinimized) {
         PaintFrame(nullptr);
         return;

@@ -150,6 +150,14 @@ public:
     bool SizeGripActive() const;
     // Drops the painter of one control of the window and gives it a fresh one.
     void ReattachControlSkinner(HWND control);
+    // Re-reads the window's style (border and caption boxes), then metrics,
+    // frame, region and paint: SKINMSG_REFRAME.
+    void Reframe();
+    // An MDI frame: the active child's state, the menu bar's items, the frame
+    // and the MDI client brought up to date: SKINMSG_MDIREFRESH.
+    void RefreshMdi();
+    // An MDI child asks its frame for RefreshMdi.
+    void RequestMdiRefresh();
 
     // Facts the caption-button rules read.
     TFrameFacts Facts() const;
@@ -189,6 +197,7 @@ private:
     void OnSetText(TMessage& m);
     void OnTimer();
     void ReadWindowState();
+    void ReadBorderStyle();
     void DrawIconBitmap();
     void KeepClientSize(int clientWidth, int clientHeight);
     void ResizeFrame(int width, int height);
@@ -224,6 +233,8 @@ private:
     DWORD lastIconClick_ = 0;
     bool iconClickRecorded_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    // An MDI child's state its frame was last asked to refresh for.
+    int mdiStateReported_ = wsNormal;
 };
 
 // Where skinned frames keep their object: a window property under this name.

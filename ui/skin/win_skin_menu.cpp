@@ -463,12 +463,47 @@ void TWinSkinMenu::ReadItems()
     items_.clear();
     if (!menu_ || !IsMenu(menu_))
         return;
+    HWND child = MaximizedMdiChild();
+    HMENU childSystemMenu = child ? GetSystemMenu(child, FALSE) : nullptr;
+    const bool merge = frame_.SkinData() && frame_.SkinData()->MenuMerge;
+    bool right = false;
     const int count = GetMenuItemCount(menu_);
     for (int i = 0; i < count; ++i) {
         wchar_t text[256] = {0};
         GetMenuStringW(menu_, static_cast<UINT>(i), text, 255, MF_BYPOSITION);
-        items_.push_back(std::make_unique<TMenuBtn>(frame_, i, text));
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+        GetMenuItemInfoW(menu_, static_cast<UINT>(i), TRUE, &info);
+        const bool windowButton = info.wID == SC_CLOSE || info.wID == SC_RESTORE || info.wID == SC_MINIMIZE ||
+                                  info.wID == SC_MAXIMIZE;
+        const bool merged =
+            child && ((childSystemMenu && info.hSubMenu == childSystemMenu) || (windowButton && !text[0]));
+        right = right || (info.fType & MFT_RIGHTJUSTIFY) != 0;
+        // Without MenuMerge the bar shows the frame's own menu only; the
+        // child's buttons are the skin's to draw in the strip.
+        if (merged && !merge)
+            continue;
+        auto item = std::make_unique<TMenuBtn>(frame_, i, text);
+        item->Merged = merged;
+        item->Command = merged ? info.wID : 0;
+        item->RightJustified = right;
+        if (merged && !info.hSubMenu)
+            item->Text = info.wID == SC_CLOSE ? L"\u00D7" : info.wID == SC_MINIMIZE ? L"_" : L"\u25A1";
+        items_.push_back(std::move(item));
     }
+}
+
+HWND TWinSkinMenu::MaximizedMdiChild() const
+{
+    if (frame_.FormKind != fkMdiFrame)
+        return nullptr;
+    HWND client = FindWindowExW(frame_.Handle(), nullptr, L"MDIClient", nullptr);
+    if (!client)
+        return nullptr;
+    BOOL maximized = FALSE;
+    auto child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+    return maximized ? child : nullptr;
 }
 
 void TWinSkinMenu::Paint(HDC dc, const TSkinRect& strip)
@@ -493,20 +528,51 @@ void TWinSkinMenu::Paint(HDC dc, const TSkinRect& strip)
     TGdiHandle<HFONT> font(CreateFontIndirectW(&metrics.lfMenuFont));
     HGDIOBJ old = SelectObject(cdc, font ? font.get() : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(cdc, TRANSPARENT);
-    int x = 4;
+    // Widths first: the right-justified items are laid out from the right edge.
+    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    std::vector<int> widths;
+    int rightWidth = 0;
     for (auto& item : items_) {
-        RECT measure{0, 0, 0, 0};
-        DrawTextW(cdc, item->Text.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-        const int width = (measure.right - measure.left) + 16;
+        int width = iconSize + 8;
+        if (!(item->Merged && item->Text.empty())) {
+            RECT measure{0, 0, 0, 0};
+            DrawTextW(cdc, item->Text.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+            width = (measure.right - measure.left) + (item->Merged ? 10 : 16);
+        }
+        widths.push_back(width);
+        if (item->RightJustified)
+            rightWidth += width;
+    }
+    HWND child = MaximizedMdiChild();
+    int x = 4;
+    bool rightStarted = false;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        TMenuBtn* item = items_[i].get();
+        const int width = widths[i];
+        if (item->RightJustified && !rightStarted) {
+            rightStarted = true;
+            x = std::max(x, strip.Width() - 2 - rightWidth);
+        }
         RECT r{x, 0, x + width, strip.Height()};
         item->BoundsRect = {strip.Left + x, strip.Top, strip.Left + x + width, strip.Bottom};
         item->Visible = true;
-        const bool lit = frame_.Hot == item.get() && item->ButtonState != nbNormal;
+        const bool lit = frame_.Hot == item && item->ButtonState != nbNormal;
         if (lit)
             canvas.Fill(r, MenuColour(*data, SC_HILIGHT));
         GdiFlush();
-        SetTextColor(cdc, MenuColour(*data, lit ? SC_HILIGHTTEXT : SC_MENUBARTEXT));
-        DrawTextW(cdc, item->Text.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        if (item->Merged && item->Text.empty()) {
+            // The child's system menu shows as the child's icon.
+            HICON icon = child ? reinterpret_cast<HICON>(SendMessageW(child, WM_GETICON, ICON_SMALL, 0)) : nullptr;
+            if (!icon && child)
+                icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICONSM));
+            if (!icon)
+                icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+            DrawIconEx(cdc, x + 4, (strip.Height() - iconSize) / 2, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
+        } else {
+            SetTextColor(cdc, MenuColour(*data, lit ? SC_HILIGHTTEXT : SC_MENUBARTEXT));
+            DrawTextW(cdc, item->Text.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        }
+        GdiFlush();
         x += width;
     }
     SelectObject(cdc, old);
@@ -529,7 +595,7 @@ bool TWinSkinMenu::OpenByKey(WPARAM key)
     if (items_.empty())
         return false;
     if (key == 0) {
-        Open(0);
+        Open(items_.front()->Index);
         return true;
     }
     const wchar_t wanted = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(key)));
@@ -546,16 +612,23 @@ bool TWinSkinMenu::OpenByKey(WPARAM key)
 
 void TWinSkinMenu::Open(int index)
 {
-    if (index < 0 || index >= static_cast<int>(items_.size()))
+    auto found = std::find_if(items_.begin(), items_.end(), [&](const auto& b) { return b->Index == index; });
+    if (found == items_.end())
         return;
     HWND window = frame_.Handle();
-    TMenuBtn& item = *items_[static_cast<size_t>(index)];
+    TMenuBtn& item = **found;
     RECT wr;
     GetWindowRect(window, &wr);
     HMENU sub = GetSubMenu(menu_, index);
+    // The maximized child's items act on the child, not on the frame.
+    HWND child = item.Merged ? MaximizedMdiChild() : nullptr;
+    if (item.Merged && !child)
+        return;
     if (!sub) {
         const UINT id = GetMenuItemID(menu_, index);
-        if (id != static_cast<UINT>(-1))
+        if (child)
+            PostMessageW(child, WM_SYSCOMMAND, item.Command, 0);
+        else if (id != static_cast<UINT>(-1))
             PostMessageW(window, WM_COMMAND, id, 0);
         return;
     }
@@ -571,17 +644,19 @@ void TWinSkinMenu::Open(int index)
                                                           wr.top + item.BoundsRect.Bottom, 0, window, nullptr));
     if (!IsWindow(window))
         return;
+    HWND target = child ? child : window;
+    const UINT message = child ? WM_SYSCOMMAND : WM_COMMAND;
     if (!*alive || frame->MenuBar.get() != self) {
-        if (command)
-            PostMessageW(window, WM_COMMAND, command, 0);
+        if (command && IsWindow(target))
+            PostMessageW(target, message, command, 0);
         return;
     }
     item.ButtonState = nbNormal;
     if (frame_.Hot == &item)
         frame_.Hot = nullptr;
     item.Repaint();
-    if (command)
-        PostMessageW(window, WM_COMMAND, command, 0);
+    if (command && IsWindow(target))
+        PostMessageW(target, message, command, 0);
 }
 
 void TMenuBtn::MouseDown(POINT)

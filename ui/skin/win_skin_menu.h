@@ -112,8 +112,13 @@ public:
     void MouseDown(POINT p) override;
     void Repaint() override;
 
-    int Index;
+    int Index;  // position in the native menu
     std::wstring Text;
+    // An item the system put into an MDI frame's menu for its maximized child:
+    // the child's system menu, or one of its window buttons (Command).
+    bool Merged = false;
+    UINT Command = 0;
+    bool RightJustified = false;
 };
 
 // The menu bar drawn in the strip between caption and client area. The
@@ -129,10 +134,15 @@ public:
     TMenuBtn* ItemAt(POINT windowPoint);
     // Opens the item whose mnemonic is key (the first item for 0); false when none.
     bool OpenByKey(WPARAM key);
+    // Opens the item at a position of the native menu.
     void Open(int index);
+    size_t ItemCount() const { return items_.size(); }
+    const TMenuBtn& Item(size_t i) const { return *items_[i]; }
 
 private:
     void ReadItems();
+    // The maximized child of an MDI frame, whose items the system merges into its menu.
+    HWND MaximizedMdiChild() const;
 
     TWinSkinForm& frame_;
     HMENU menu_;
