@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "ui/skin/win_skin_menu.h"
+
 using namespace testskin;
 
 namespace {
@@ -289,6 +291,15 @@ TEST_CASE("owner-drawn menu items that are not the form's own are measured from 
     {
         CHECK(Measure(w, kLongItem).itemWidth == Measure(w, kEightyItem).itemWidth);
         CHECK(Measure(w, kEightyItem).itemWidth > Measure(w, kSeventyNineItem).itemWidth);
+    }
+    SUBCASE("systems whose GetVersion has the high bit set get 4 more in height")
+    {
+        const SIZE nt = TextMenuItemSize(30, 16, false, -1, 0x0A280105);
+        const SIZE old = TextMenuItemSize(30, 16, false, -1, 0xC0000A04);
+        CHECK(nt.cy == 20);
+        CHECK(old.cy == 24);
+        CHECK(old.cx == nt.cx);
+        CHECK(TextMenuItemSize(0, 16, true, 3, 0xC0000A04).cy == 12);
     }
     SUBCASE("the skin's MenuItem object widens the item by its left margin")
     {

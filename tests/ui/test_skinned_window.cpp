@@ -1,12 +1,11 @@
 // The main window under its stored skin, as the program shows it: this
-// program carries the skin resource the program does. The frame, the pop-up
-// menus and a control's behaviour under its painter.
+// program carries the skin resource the program does. The frame and the
+// pop-up menus; the controls under their painters are skin_controls_tests'.
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "tests/ui/ui_fixture.h"
 
 #include <functional>
 
-#include "ui/skin/skin_control.h"
 #include "ui/skin/skin_data.h"
 #include "ui/skin/skin_manage.h"
 #include "ui/skin/skin_messages.h"
@@ -169,21 +168,6 @@ TEST_CASE("the main window's system menu is drawn by the skin and its commands r
     CHECK(PumpUntil(f, [&] { return IsIconic(w) != FALSE; }));
     CHECK(OwnerDrawnItems(sys) == 0);
     CHECK(FrameOf(w)->WindowState == wsMinimized);
-}
-
-TEST_CASE("查找 under its skinned painter still runs the lookup")
-{
-    TWindowFixture f;
-    TForm1& form = *f.form;
-    REQUIRE(PumpUntil(f, [&] { return Ready(form.Handle()); }));
-    CHECK(TSkinControl::FromWindow(form.Button1->Handle()) != nullptr);
-    CHECK(SendMessageW(form.Button1->Handle(), SKINMSG_QUERY, 0, 0) == 1);
-    f.Click(*form.soedit);
-    f.Type(*form.soedit, L"一");
-    f.Click(*form.Button1);
-    CHECK(f.GridRows() == 2);
-    CHECK(f.Cell(0, 1) == L"一马当先");
-    CHECK(f.Cell(1, 1) == L"一帆风顺");
 }
 
 int main(int argc, char** argv)
