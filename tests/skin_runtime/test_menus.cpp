@@ -308,6 +308,21 @@ TEST_CASE("owner-drawn menu items that are not the form's own are measured from 
         CHECK(Measure(w, kShortItem).itemWidth == one.itemWidth + 7);
         CHECK(Measure(w, kEmptyItem).itemWidth == 26 + 7);
     }
+    SUBCASE("an item of the pop-up menu opening now is read from that menu")
+    {
+        HMENU popup = CreatePopupMenu();
+        AppendMenuW(popup, MF_STRING, kShortItem + 0x100, L"WWWWWWWWWW");
+        AppendMenuW(popup, MF_OWNERDRAW, 0x9000, L"");
+        MENUITEMINFOW text{};
+        text.cbSize = sizeof text;
+        text.fMask = MIIM_STRING;
+        text.dwTypeData = const_cast<wchar_t*>(L"WWWWWWWWWW");
+        SetMenuItemInfoW(popup, 0x9000, FALSE, &text);
+        SendMessageW(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+        CHECK(static_cast<int>(Measure(w, 0x9000).itemWidth) == MenuTextSize(L"WWWWWWWWWW").cx + 26);
+        SendMessageW(w, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+        DestroyMenu(popup);
+    }
     SUBCASE("a program's own command goes to the window's procedure")
     {
         const MEASUREITEMSTRUCT own = Measure(w, 100, &result);

@@ -597,6 +597,7 @@ bool TWinSkinForm::Stage1(TMessage& m)
     case WM_INITMENUPOPUP: {
         const auto menu = reinterpret_cast<HMENU>(m.WParam);
         manager_.MenuKind = menu && menu == SysMenu ? 2 : 1;
+        lastPopup_ = menu;
         Previous(m);
         if (!skinning_ || FrameState != fsReady || !MenuPainter || !data_ || data_->SkinEmpty)
             return true;
@@ -767,8 +768,12 @@ bool TWinSkinForm::Stage3(TMessage& m)
         } else if (IsProgramCommand(mi->itemID)) {
             return false;
         } else {
-            MenuPainter->MeasureByText(SysMenu ? SysMenu : GetSystemMenu(window_, FALSE), mi->itemID, MF_BYCOMMAND,
-                                       *mi);
+            // The item is in the menu opening now, else in the system menu.
+            HMENU source = SysMenu ? SysMenu : GetSystemMenu(window_, FALSE);
+            if (lastPopup_ && IsMenu(lastPopup_) &&
+                GetMenuState(lastPopup_, mi->itemID, MF_BYCOMMAND) != static_cast<UINT>(-1))
+                source = lastPopup_;
+            MenuPainter->MeasureByText(source, mi->itemID, MF_BYCOMMAND, *mi);
         }
         m.Result = TRUE;
         return true;

@@ -233,6 +233,8 @@ private:
     DWORD lastIconClick_ = 0;
     bool iconClickRecorded_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    // The pop-up menu that opened last: where a foreign owner-drawn item is looked up first.
+    HMENU lastPopup_ = nullptr;
     // An MDI child's state its frame was last asked to refresh for.
     int mdiStateReported_ = wsNormal;
 };
