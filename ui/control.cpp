@@ -281,11 +281,33 @@ void TWinControl::CreateHandle()
         AttachWindow(window, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndProc));
     }
+    if (child && !parent_->creating_children_)
+        KeepSiblingOrder();
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     CreateWnd();
+    struct TCreatingChildren {
+        bool& flag;
+        explicit TCreatingChildren(bool& f) : flag(f) { flag = true; }
+        ~TCreatingChildren() { flag = false; }
+    } creating(creating_children_);
     for (TControl* c : controls_)
-        if (c->IsWindowed())
+        if (c->IsWindowed() && static_cast<TWinControl*>(c)->CreatesWithParent())
             static_cast<TWinControl*>(c)->CreateHandle();
+}
+
+void TWinControl::KeepSiblingOrder()
+{
+    // A window made after its siblings would end the z-order, and with it
+    // the dialog keys' tab walk: put it behind the sibling made before it in
+    // the parent's list.
+    HWND after = HWND_TOP;
+    for (TControl* c : parent_->controls_) {
+        if (c == this)
+            break;
+        if (c->IsWindowed() && static_cast<TWinControl*>(c)->handle_)
+            after = static_cast<TWinControl*>(c)->handle_;
+    }
+    SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 HWND TWinControl::CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id)
