@@ -13,6 +13,7 @@
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/types.h"
+#include "ui/wnd_thunk.h"
 
 class TWinControl;
 class TPopupMenu;
@@ -207,7 +208,9 @@ private:
     void HandlePaint(TMessage& msg);
     bool ReflectToChild(TMessage& msg);
     friend LRESULT CALLBACK InitialWndProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT ThunkProc(void* object, UINT msg, WPARAM wp, LPARAM lp);
 
+    TWndProcThunk thunk_;
     WNDPROC default_proc_ = nullptr;
     std::vector<TControl*> controls_;
     int tab_order_ = 0;

@@ -204,7 +204,7 @@ void CALLBACK WatchBox(HWND, UINT, UINT_PTR id, DWORD)
         g_box.BorderKind = frame->BorderKind;
         g_box.Dialog = frame->DialogClass;
     }
-    if (frame && frame->FrameState == fsReady || g_box.Ticks > 60) {
+    if ((frame && frame->FrameState == fsReady) || g_box.Ticks > 60) {
         KillTimer(nullptr, id);
         if (box)
             PostMessageW(box, WM_COMMAND, IDOK, 0);
