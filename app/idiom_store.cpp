@@ -5,9 +5,19 @@ TIdiomStore::TIdiomStore(std::string file_name)
 {
 }
 
+namespace {
+
+// A connection runs one statement and is closed: its pages are read once, so
+// a cache of a few pages serves it. The engine's default grows to megabytes
+// on the start-up list, and a fresh process pays for every new page it touches.
+constexpr const char* kCacheSize = "PRAGMA cache_size = 16";
+
+} // namespace
+
 std::unique_ptr<TSQLiteDatabase> TIdiomStore::Open() const
 {
     auto db = std::make_unique<TSQLiteDatabase>(file_name_, gob::DatabaseKey);
+    db->ExecSQL(kCacheSize);
     db->SetRandomSource(random_);
     if (on_query_)
         db->SetOnQuery(on_query_);

@@ -9,5 +9,6 @@ class TApplication;
 void InitializeApplication(TApplication& app);
 
 // Returns the process's exit code. onShown runs once the main window is on
-// screen and painted, before the loop (the start-up benchmark ends there).
+// screen as the loop shows it: its frame skinned, every posted message and
+// paint handled, nothing left but timers (the start-up benchmark ends there).
 int RunProgram(const std::function<void(TApplication&)>& onShown = nullptr);

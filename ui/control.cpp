@@ -166,21 +166,19 @@ namespace {
 thread_local TWinControl* t_creating = nullptr;
 thread_local int t_next_id = 100;
 
-LRESULT CALLBACK ControlWndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+} // namespace
+
+// Every window of a control runs this, through the control's own thunk.
+LRESULT TWinControl::ThunkProc(void* object, UINT msg, WPARAM wp, LPARAM lp)
 {
-    TWinControl* control = ControlOf(window);
-    if (!control)
-        return DefWindowProcW(window, msg, wp, lp);
     TMessage m{msg, wp, lp, 0};
     try {
-        control->WindowProc(m);
+        static_cast<TWinControl*>(object)->WindowProc(m);
     } catch (...) {
         HandleCallbackException();
     }
     return m.Result;
 }
-
-} // namespace
 
 // The first procedure of our registered classes: binds the window to the
 // control being created, then hands over for good.
@@ -191,8 +189,8 @@ LRESULT CALLBACK InitialWndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
         return DefWindowProcW(window, msg, wp, lp);
     t_creating = nullptr;
     control->AttachWindow(window, DefWindowProcW);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndProc));
-    return ControlWndProc(window, msg, wp, lp);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control->thunk_.Proc()));
+    return TWinControl::ThunkProc(control, msg, wp, lp);
 }
 
 void RegisterControlClass(const std::wstring& className, UINT style)
@@ -215,7 +213,7 @@ void RegisterControlClass(const std::wstring& className, UINT style)
 
 // ---- TWinControl ----
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner)
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), thunk_(this, ThunkProc)
 {
     WindowProc = [this](TMessage& m) { WndProc(m); };
 }
@@ -279,13 +277,35 @@ void TWinControl::CreateHandle()
     if (!handle_) {
         // A system class: put ourselves in front of its procedure.
         AttachWindow(window, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndProc));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(thunk_.Proc()));
     }
+    if (child && !parent_->creating_children_)
+        KeepSiblingOrder();
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     CreateWnd();
+    struct TCreatingChildren {
+        bool& flag;
+        explicit TCreatingChildren(bool& f) : flag(f) { flag = true; }
+        ~TCreatingChildren() { flag = false; }
+    } creating(creating_children_);
     for (TControl* c : controls_)
-        if (c->IsWindowed())
+        if (c->IsWindowed() && static_cast<TWinControl*>(c)->CreatesWithParent())
             static_cast<TWinControl*>(c)->CreateHandle();
+}
+
+void TWinControl::KeepSiblingOrder()
+{
+    // A window made after its siblings would end the z-order, and with it
+    // the dialog keys' tab walk: put it behind the sibling made before it in
+    // the parent's list.
+    HWND after = HWND_TOP;
+    for (TControl* c : parent_->controls_) {
+        if (c == this)
+            break;
+        if (c->IsWindowed() && static_cast<TWinControl*>(c)->handle_)
+            after = static_cast<TWinControl*>(c)->handle_;
+    }
+    SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 HWND TWinControl::CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id)
@@ -532,8 +552,15 @@ bool TWinControl::ReflectToChild(TMessage& msg)
         from = reinterpret_cast<HWND>(msg.LParam);
         break;
     }
-    TWinControl* child = ControlOf(from);
-    if (!child || child == this)
+    // A notice comes from a child window: look among the children rather than
+    // up the window's property, which is slow where every control paints.
+    TWinControl* child = nullptr;
+    for (TControl* c : controls_)
+        if (c->IsWindowed() && static_cast<TWinControl*>(c)->handle_ == from) {
+            child = static_cast<TWinControl*>(c);
+            break;
+        }
+    if (!child || !from)
         return false;
     msg.Result = child->Perform(CN_BASE + msg.Msg, msg.WParam, msg.LParam);
     return true;

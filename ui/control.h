@@ -13,6 +13,7 @@
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/types.h"
+#include "ui/wnd_thunk.h"
 
 class TWinControl;
 class TPopupMenu;
@@ -182,6 +183,9 @@ protected:
     virtual HWND CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id);
     // Runs once the window exists, before the children get theirs.
     virtual void CreateWnd() {}
+    // False for a control whose window is made on first use rather than with
+    // its parent's, because making it is slow and it is not seen at once.
+    virtual bool CreatesWithParent() const { return true; }
     virtual void WndProc(TMessage& msg);
     // A mouse press and release on the control count as its Click.
     virtual bool ClicksOnMouseUp() const { return false; }
@@ -199,17 +203,21 @@ protected:
 
 private:
     void CreateHandle();
+    void KeepSiblingOrder();
     void AttachWindow(HWND window, WNDPROC previous);
     void HandlePaint(TMessage& msg);
     bool ReflectToChild(TMessage& msg);
     friend LRESULT CALLBACK InitialWndProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT ThunkProc(void* object, UINT msg, WPARAM wp, LPARAM lp);
 
+    TWndProcThunk thunk_;
     WNDPROC default_proc_ = nullptr;
     std::vector<TControl*> controls_;
     int tab_order_ = 0;
     bool tab_stop_ = false;
     bool parent_background_ = false;
     bool clicked_ = false;
+    bool creating_children_ = false;
     TControl* pressed_control_ = nullptr;
     HBRUSH brush_ = nullptr;
     TColor brush_color_ = 0;

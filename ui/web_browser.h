@@ -2,6 +2,8 @@
 // The system's HTML control, hosted through the ATL host window class of
 // atl.dll. Its window text at creation is the address it navigates to, once.
 // Where the host cannot be had, the control is an empty area of the same size.
+// Making it takes tens of milliseconds, so its window is not made with its
+// parent's but on first use: its owner decides when.
 #include <string>
 
 #include "ui/control.h"
@@ -27,6 +29,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    bool CreatesWithParent() const override { return false; }
     HWND CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id) override;
 
 private:

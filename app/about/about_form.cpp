@@ -12,6 +12,7 @@
 namespace {
 
 constexpr const wchar_t* kFormFace = L"MS Sans Serif";
+constexpr UINT_PTR kCreateBrowserTimer = 1;
 
 std::wstring Wide(const std::string& ascii)
 {
@@ -80,10 +81,11 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
     Label3->OnClick = [this](TControl&) { OpenHomePage(); };
     Button1->OnClick = [this](TControl&) { Close(); };
 
-    // Creating the window creates the browser, which starts loading the page
-    // now, while the window is still hidden.
     Label1->SetCaption(kAboutDescription);
     Handle();
+    // The browser, which starts loading the page when it is made, comes once
+    // the program is idle: the main window is on screen first.
+    SetTimer(Handle(), kCreateBrowserTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 TForm3::~TForm3()
@@ -107,6 +109,25 @@ bool TForm3::DialogKey(const MSG& msg)
         return true;
     }
     return TForm::DialogKey(msg);
+}
+
+void TForm3::CreateBrowser()
+{
+    if (HandleAllocated())
+        KillTimer(Handle(), kCreateBrowserTimer);
+    WebBrowser1->Handle();
+}
+
+void TForm3::WndProc(TMessage& msg)
+{
+    if (msg.Msg == WM_TIMER && msg.WParam == kCreateBrowserTimer) {
+        CreateBrowser();
+        msg.Result = 0;
+        return;
+    }
+    if (msg.Msg == WM_SHOWWINDOW && msg.WParam)
+        CreateBrowser();
+    TForm::WndProc(msg);
 }
 
 void TForm3::OpenHomePage()

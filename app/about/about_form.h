@@ -31,6 +31,10 @@ public:
 
     bool DialogKey(const MSG& msg) override;
 
+protected:
+    void WndProc(TMessage& msg) override;
+
 private:
     void OpenHomePage();
+    void CreateBrowser();
 };

@@ -9,6 +9,7 @@
 #include "ui/skin/skin_edits.h"
 #include "ui/skin/skin_manage.h"
 #include "ui/skin/skin_scrollbar.h"
+#include "ui/skin/skinner_gdi.h"
 #include "ui/skin/win_skin_form.h"
 #include "ui/skin/win_skin_manage.h"
 
@@ -20,6 +21,14 @@ TSkinControlList* PaintersOf(TWinSkinForm& frame)
         if (auto* list = dynamic_cast<TSkinControlList*>(frame.Component(i)))
             return list;
     return nullptr;
+}
+
+COLORREF WindowPixel(HWND window, int x, int y)
+{
+    HDC dc = GetWindowDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
 }
 
 // The program's skin manager outlives the windows it skinned, and goes with the test.
@@ -83,6 +92,24 @@ TEST_CASE("Each control of the main window gets the painter the rules give it")
     HWND header = reinterpret_cast<HWND>(SendMessageW(m.DBGridEh1->Handle(), LVM_GETHEADER, 0, 0));
     CHECK(dynamic_cast<TSkinHeader*>(TSkinControl::FromWindow(header)) != nullptr);
     CHECK(f.painters->Count() == 14);
+}
+
+TEST_CASE("The links on a group box's edge sit on the face the box is painted in")
+{
+    TSkinnedMain f;
+    REQUIRE(f.painters != nullptr);
+    TForm1& m = *f.form;
+    const TSkinData& data = *m.SkinData1;
+    const COLORREF face = SkinColourRef(data, data.SkinColours[SC_BUTTONFACE]);
+    REQUIRE(face != ColorToRGB(clBtnFace));
+    for (TLabel* link : {m.Label4, m.Label5, m.Label6}) {
+        CAPTURE(link->Name);
+        CHECK(link->Parent()->Color() == data.SkinColours[SC_BUTTONFACE]);
+        // The label's last column: past its text, on the box's edge line.
+        HWND box = link->Parent()->Handle();
+        CHECK(WindowPixel(box, link->Left() + link->Width() - 1, link->Top() + 1) == face);
+        CHECK(WindowPixel(box, link->Left() + link->Width() - 1, link->Top() + link->Height() / 2) == face);
+    }
 }
 
 TEST_CASE("The skinned main window works as it does without a skin")

@@ -55,6 +55,48 @@ TEST_CASE("a widget-set form: its WindowProc and colour are the frame's while sk
     }
 }
 
+TEST_CASE("a form shows once its frame is ready, and stays hidden when hidden before that")
+{
+    TRuntimeFixture f;
+    TForm form(nullptr);
+    form.SetClientSize(360, 240);
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    HWND w = form.Handle();
+    // Attached at the first activation, initialised by a posted message.
+    TWinSkinForm* frame = f.Frame(w);
+    REQUIRE(frame);
+    REQUIRE(frame->FrameState == fsCreated);
+
+    SUBCASE("shown: visible, framed and its client painted in the face colour")
+    {
+        REQUIRE(f.WaitReady(w));
+        Pump();
+        CHECK(IsWindowVisible(w));
+        CHECK(form.Visible());
+        CHECK(ScreenPixel(w, 1, 100) == ToColorRef(kLeft));
+        CHECK(ScreenPixel(w, kL + 20, kC + 20) == ToColorRef(kFace));
+    }
+    SUBCASE("hidden before the frame was ready")
+    {
+        form.Hide();
+        REQUIRE(f.WaitReady(w));
+        Pump();
+        CHECK_FALSE(IsWindowVisible(w));
+        form.Show();
+        Pump();
+        CHECK(IsWindowVisible(w));
+        CHECK(ScreenPixel(w, 1, 100) == ToColorRef(kLeft));
+    }
+    SUBCASE("the skin removed before the frame was ready")
+    {
+        f.Data().SetActive(false);
+        REQUIRE(PumpUntil([&] { return f.Frame(w) == nullptr; }));
+        Pump();
+        CHECK(IsWindowVisible(w));
+    }
+}
+
 TEST_CASE("Active off and on at run time detaches and re-attaches the frames, client size kept")
 {
     TRuntimeFixture f;
@@ -162,7 +204,7 @@ void CALLBACK WatchBox(HWND, UINT, UINT_PTR id, DWORD)
         g_box.BorderKind = frame->BorderKind;
         g_box.Dialog = frame->DialogClass;
     }
-    if (frame && frame->FrameState == fsReady || g_box.Ticks > 60) {
+    if ((frame && frame->FrameState == fsReady) || g_box.Ticks > 60) {
         KillTimer(nullptr, id);
         if (box)
             PostMessageW(box, WM_COMMAND, IDOK, 0);

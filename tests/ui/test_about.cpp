@@ -63,6 +63,39 @@ TEST_CASE("the about window is created hidden, with its layout and texts")
     CHECK(about.WebBrowser1->Address() == L"http://www.example.com/softtj.php?ref=shuoming");
 }
 
+TEST_CASE("the about page's browser is made when the program is idle or the window shows, in its tab place")
+{
+    TWindowFixture f;
+    auto siblings_in_order = [](TForm3& about) {
+        HWND browser = about.WebBrowser1->Handle();
+        return GetWindow(about.GroupBox1->Handle(), GW_HWNDNEXT) == browser &&
+               GetWindow(browser, GW_HWNDNEXT) == about.Button1->Handle();
+    };
+
+    SUBCASE("idle")
+    {
+        TForm3& about = *f.app.CreateForm<TForm3>();
+        CHECK(about.HandleAllocated());
+        CHECK_FALSE(about.WebBrowser1->HandleAllocated());
+        for (int i = 0; i < 200 && !about.WebBrowser1->HandleAllocated(); ++i) {
+            Sleep(5);
+            f.Pump();
+        }
+        REQUIRE(about.WebBrowser1->HandleAllocated());
+        CHECK(siblings_in_order(about));
+        CHECK(GetParent(about.WebBrowser1->Handle()) == about.Handle());
+        CHECK(SameRect(RectInParent(about.WebBrowser1->Handle()), 16, 208, 545, 217));
+    }
+    SUBCASE("shown first")
+    {
+        TForm3& about = *f.app.CreateForm<TForm3>();
+        ShowWindow(about.Handle(), SW_SHOWNOACTIVATE);
+        CHECK(about.WebBrowser1->HandleAllocated());
+        CHECK(siblings_in_order(about));
+        ShowWindow(about.Handle(), SW_HIDE);
+    }
+}
+
 TEST_CASE("返回 hides the modal about window; the main window comes back")
 {
     TWindowFixture f(SampleIdioms(), true);

@@ -8,6 +8,7 @@
 #include "ui/control_atom.h"
 #include "ui/font.h"
 #include "ui/screen.h"
+#include "ui/wnd_thunk.h"
 
 namespace {
 
@@ -209,6 +210,41 @@ TEST_CASE("published properties read and written by name as text")
     CHECK(GetPropValue(*form.Button1, "Color") == std::to_wstring(static_cast<int32_t>(clBtnFace)));
     CHECK_FALSE(GetPropValue(*form.Button1, "NumButtons").has_value());
     CHECK_FALSE(SetPropValue(*form.Label3, "NumButtons", L"1"));
+}
+
+TEST_CASE("a window-procedure thunk hands its own object and the message on intact")
+{
+    struct TSeen {
+        UINT Msg = 0;
+        WPARAM WParam = 0;
+        LPARAM LParam = 0;
+    };
+    auto target = [](void* object, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        auto* seen = static_cast<TSeen*>(object);
+        *seen = {msg, wp, lp};
+        return static_cast<LRESULT>(wp + 1);
+    };
+    TSeen a, b;
+    TWndProcThunk first(&a, target), second(&b, target);
+    CHECK(reinterpret_cast<void*>(first.Proc()) != reinterpret_cast<void*>(second.Proc()));
+    // As the system calls it, with a window of its own in the first place.
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    REQUIRE(window);
+    const auto big = static_cast<WPARAM>(0xFEDCBA9876543210ull);
+    CHECK(CallWindowProcW(first.Proc(), window, WM_USER + 7, big, -5) == static_cast<LRESULT>(big + 1));
+    CHECK(CallWindowProcW(second.Proc(), window, WM_APP, 41, 0x7FFFFFFF12345678) == 42);
+    CHECK(a.Msg == WM_USER + 7);
+    CHECK(a.WParam == big);
+    CHECK(a.LParam == -5);
+    CHECK(b.Msg == WM_APP);
+    CHECK(b.LParam == 0x7FFFFFFF12345678);
+
+    // Installed as the window's procedure, it receives what is sent there.
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(second.Proc()));
+    CHECK(SendMessageW(window, WM_USER + 9, 99, 3) == 100);
+    CHECK(b.Msg == WM_USER + 9);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+    DestroyWindow(window);
 }
 
 TEST_CASE("a replaced WindowProc sees a control's messages first and may keep them")

@@ -27,6 +27,14 @@ void FrameRectIn(HDC dc, RECT r, COLORREF colour)
 
 // ---- TSkinGroupBox ----
 
+void TSkinGroupBox::Attach(TSkinControlList& frame, TSkinData& data, bool)
+{
+    // An opaque label on the box (the links on its edge) fills with the box's
+    // Color: the box takes the face colour it is painted in, as panels do,
+    // or each label would sit in a patch of the system's colour.
+    TSkinControl::Attach(frame, data, true);
+}
+
 bool TSkinGroupBox::BeforeMessage(TMessage& m)
 {
     if (PaintsOwnWindow(m))

@@ -12,6 +12,7 @@ public:
     {
         return cls == "TSkinGroupBox" || TSkinControl::InheritsFrom(cls);
     }
+    void Attach(TSkinControlList& frame, TSkinData& data, bool paintBackground) override;
     bool BeforeMessage(TMessage& m) override;
     void PaintTo(HDC dc, const RECT& r) override;
     // Where the caption's label background sits, for a caption tw wide and th high.

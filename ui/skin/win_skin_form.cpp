@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/application.h"
 #include "ui/control_atom.h"
@@ -290,6 +291,11 @@ void TWinSkinForm::AttachFrame(TSkinData& data, TCustomForm* form)
             manager_.MdiMaximized = true;
     }
 
+    // Nothing shows until the frame is initialised: what the form painted
+    // now would be painted again, skinned, moments later.
+    if (form && skinning_ && FormKind != fkMdiChild)
+        redrawHold_.emplace(window_, *form);
+
     if (form && skinning_) {
         previousWindowProc_ = form->WindowProc;
         form->WindowProc = [this](TMessage& m) { WndProc(m); };
@@ -374,6 +380,22 @@ void TWinSkinForm::RefreshMdi()
     PaintFrame(nullptr);
     if (client)
         RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+TWinSkinForm::TRedrawHold::TRedrawHold(HWND window, const TCustomForm& form)
+    : window_(IsWindowVisible(window) ? window : nullptr), form_(form)
+{
+    if (window_)
+        SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+TWinSkinForm::TRedrawHold::~TRedrawHold()
+{
+    if (!window_ || !IsWindow(window_))
+        return;
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    if (!form_.Visible())
+        ShowWindow(window_, SW_HIDE);
 }
 
 void TWinSkinForm::ReadWindowState()
@@ -500,6 +522,8 @@ void TWinSkinForm::InitFrame()
     GetWindowRect(window_, &wr);
     GetClientRect(window_, &cr);
     NativeNonClient = {(wr.right - wr.left) - cr.right, (wr.bottom - wr.top) - cr.bottom};
+    if (form_ && skinning_ && FormKind != fkMdiChild && !redrawHold_)
+        redrawHold_.emplace(window_, *form_);
     SkinChildControls();
     if (FrameState == fsCreated && skinning_) {
         ReadWindowState();
@@ -535,8 +559,9 @@ void TWinSkinForm::InitFrame()
     FrameState = fsReady;
     ActiveFlag = GetActiveWindow() == window_;
     SetTimerRunning(true);
+    redrawHold_.reset();
     // What was painted while the frame was sizing itself was left out.
-    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     if (data_ && data_->OnAfterSkinForm)
         data_->OnAfterSkinForm(*data_, window_, class_);
 }
@@ -1650,6 +1675,7 @@ void TWinSkinForm::DetachFrame()
         Unsubclass();
         return;
     }
+    redrawHold_.reset();
     SetTimerRunning(false);
     HideHint();
     Hot = nullptr;

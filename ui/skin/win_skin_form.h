@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,23 @@ private:
     TColor savedColor_ = 0;
     bool colorSaved_ = false;
     bool initialised_ = false;
+
+    // Keeps a form from painting while its frame is put together: from the
+    // frame's attachment, through the painters' and the new size's repaints,
+    // to one paint of the finished window. Meanwhile the window reads as
+    // hidden, so a form hidden then is hidden again at the end.
+    class TRedrawHold {
+    public:
+        TRedrawHold(HWND window, const TCustomForm& form);
+        ~TRedrawHold();
+        TRedrawHold(const TRedrawHold&) = delete;
+        TRedrawHold& operator=(const TRedrawHold&) = delete;
+
+    private:
+        HWND window_;
+        const TCustomForm& form_;
+    };
+    std::optional<TRedrawHold> redrawHold_;
     bool timerRunning_ = false;
     HRGN region_ = nullptr;  // owned by the system once set
     bool regionSet_ = false;
