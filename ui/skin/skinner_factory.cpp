@@ -30,11 +30,19 @@ TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::u
     case TSkinnerClass::Button:
         return New<TSkinButton>(owner, unowned);
     case TSkinnerClass::BitButton:
-        return New<TSkinBitButton>(owner, unowned);
+        if (auto* s = New<TSkinBitButton>(owner, unowned)) {
+            s->PngGlyph = mode == 1;
+            return s;
+        }
+        return nullptr;
     case TSkinnerClass::MenuButton:
         return New<TSkinMenuButton>(owner, unowned);
     case TSkinnerClass::SpeedButton:
-        return New<TSkinSpeedButton>(owner, unowned);
+        if (auto* s = New<TSkinSpeedButton>(owner, unowned)) {
+            s->PngGlyph = mode == 1;
+            return s;
+        }
+        return nullptr;
     case TSkinnerClass::Progress:
         return New<TSkinProgress>(owner, unowned);
     case TSkinnerClass::TrackBar:
