@@ -31,6 +31,23 @@ std::optional<COLORREF> ButtonTextColour(const TSkinData& data, bool given, TCol
 
 } // namespace
 
+COLORREF ButtonTextColourFor(const TSkinData& data, TButtonCell cell, COLORREF base)
+{
+    const TDataSkinButton& b = data.Buttons;
+    COLORREF colour = base;
+    if (auto normal = ButtonTextColour(data, b.HasNormalColour2, b.NormalColour2, b.NormalColour))
+        colour = *normal;
+    if (cell == BC_HOT)
+        if (auto hot = ButtonTextColour(data, b.HasMouseOverColour2, b.MouseOverColour2, b.MouseOverColour))
+            colour = *hot;
+    if (cell == BC_PRESSED)
+        if (auto pressed = ButtonTextColour(data, b.HasPressedColour2, b.PressedColour2, b.PressedColour))
+            colour = *pressed;
+    if (cell == BC_DISABLED)
+        colour = GetSysColor(COLOR_BTNSHADOW);
+    return colour;
+}
+
 TButtonCell ButtonState(bool enabled, bool pressed, bool hot, bool focusedOrDefault)
 {
     if (!enabled)
@@ -245,7 +262,6 @@ void TSkinButton::PaintFace(TDibCanvas& work, TButtonCell cell)
 
 void TSkinButton::DrawCaption(HDC dc, int w, int h, TButtonCell cell)
 {
-    const TDataSkinButton& b = data_->Buttons;
     TSavedDC saved(dc);
     const TControl* source = SourceControl();
     HFONT font = source ? source->Font().Handle()
@@ -255,16 +271,7 @@ void TSkinButton::DrawCaption(HDC dc, int w, int h, TButtonCell cell)
     SelectObject(dc, font);
     COLORREF colour = source ? ColorToRGB(source->Font().Color())
                              : SkinColourRef(*data_, data_->SkinColours[SC_BUTTONTEXT]);
-    if (auto normal = ButtonTextColour(*data_, b.HasNormalColour2, b.NormalColour2, b.NormalColour))
-        colour = *normal;
-    if (cell == BC_HOT)
-        if (auto hot = ButtonTextColour(*data_, b.HasMouseOverColour2, b.MouseOverColour2, b.MouseOverColour))
-            colour = *hot;
-    if (cell == BC_PRESSED)
-        if (auto pressed = ButtonTextColour(*data_, b.HasPressedColour2, b.PressedColour2, b.PressedColour))
-            colour = *pressed;
-    if (cell == BC_DISABLED)
-        colour = GetSysColor(COLOR_BTNSHADOW);
+    colour = ButtonTextColourFor(*data_, cell, colour);
     SetTextColor(dc, colour);
 
     const std::wstring text = ButtonCaptionText(CaptionText());

@@ -5,10 +5,16 @@
 #include "ui/skin/skin_control.h"
 
 class TDibCanvas;
+class TSkinData;
 
 // The cell a push button shows, from 1.
 enum TButtonCell : int { BC_NORMAL = 1, BC_PRESSED = 2, BC_DISABLED = 3, BC_HOT = 4, BC_FOCUSED = 5 };
 TButtonCell ButtonState(bool enabled, bool pressed, bool hot, bool focusedOrDefault);
+
+// The colour of a button's text (or glyph) in a cell: base, or the "Buttons"
+// object's colour for the cell where the skin sets one; the system's shadow
+// on a disabled button.
+COLORREF ButtonTextColourFor(const TSkinData& data, TButtonCell cell, COLORREF base);
 
 // The caption as drawn: its first "||" starts a second line.
 std::wstring ButtonCaptionText(std::wstring caption);

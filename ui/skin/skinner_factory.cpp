@@ -5,6 +5,7 @@
 #include "ui/skin/skin_child_controls.h"
 #include "ui/skin/skin_common_controls.h"
 #include "ui/skin/skin_edits.h"
+#include "ui/skin/skin_media_player.h"
 #include "ui/skin/skin_scrollbar.h"
 
 namespace {
@@ -63,6 +64,8 @@ TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::u
         return New<TSkinHeader>(owner, unowned);
     case TSkinnerClass::StatusBar:
         return New<TSkinStatusBar>(owner, unowned);
+    case TSkinnerClass::MP:
+        return New<TSkinMP>(owner, unowned);
     case TSkinnerClass::Sizer:
         return New<TSkinSizer>(owner, unowned);
     case TSkinnerClass::CheckBox:
