@@ -117,6 +117,17 @@ TEST_CASE("The dropped list's bar is skinned while the list is down, and only th
     CHECK(TComboWindow::BarPixel(w.combo, (l.ThumbStart + l.ThumbEnd) / 2) == Ref(ThumbCell(ThumbImageCell(SPS_NORMAL))));
     CHECK(TComboWindow::BarPixel(w.combo, l.Length - l.Arrow - 2) == Ref(TrackCell(ScrollTrackCell(SPS_NORMAL))));
 
+    // The part under the pointer lights up, and goes back when it leaves.
+    const POINT arrow = TComboWindow::BarPoint(w.combo, l.Length - l.Arrow / 2);
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(arrow.x, arrow.y));
+    CHECK(bar->Hot() == TScrollPart::ArrowHigh);
+    CHECK(TComboWindow::BarPixel(w.combo, l.Length - l.Arrow / 2) ==
+          Ref(ScrollCell(ScrollArrowCell(true, true, SPS_HOT))));
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    CHECK(bar->Hot() == TScrollPart::None);
+    CHECK(TComboWindow::BarPixel(w.combo, l.Length - l.Arrow / 2) ==
+          Ref(ScrollCell(ScrollArrowCell(true, true, SPS_NORMAL))));
+
     // Closed: the painter goes and the list has its own procedure back.
     TComboWindow::Drop(w.combo, false);
     CHECK(w.Painter()->ListBar() == nullptr);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/skin_controls/skinned_window.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/skin/skin_button.h"
 #include "ui/speed_button.h"
@@ -219,4 +220,23 @@ TEST_CASE("A speed button's skin going, or the button going, leaves the parent w
         CHECK(GetPixel(dc, 50, 36) == RGB(0, 128, 255));
         ReleaseDC(w.Parent(), dc);
     }
+}
+
+TEST_CASE("A flat speed button in a skinned group box shows the box's skinned face behind it")
+{
+    // The box's painter draws its painted children as part of its face, the
+    // button among them: the button must not paint itself into its own background.
+    TSkinnedWindow w(TestSkinIni(FullTestSkinSections()), FullTestSkinBitmaps());
+    auto* box = w.Add<TGroupBox>(nullptr, 10, 10, 300, 200, L"Box");
+    auto* flat = w.Add<TSpeedButton>(box, 20, 40, 100, 30, L"Flat");
+    flat->SetFlat(true);
+    auto* raised = w.Add<TSpeedButton>(box, 140, 40, 100, 30, L"Raised");
+    w.Show();
+    w.Skin();
+    REQUIRE(w.PainterOf<TSkinSpeedButton>(flat) != nullptr);
+    REQUIRE(w.PainterOf<TSkinSpeedButton>(raised) != nullptr);
+    HDC dc = GetDC(box->Handle());
+    CHECK(GetPixel(dc, flat->Left() + 10, flat->Top() + 6) == Ref(kFace));
+    CHECK(GetPixel(dc, raised->Left() + 10, raised->Top() + 6) == Ref(ButtonCentre(BC_NORMAL)));
+    ReleaseDC(box->Handle(), dc);
 }
