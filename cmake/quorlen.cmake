@@ -10,6 +10,9 @@ function(quorlen_expose_header source relpath)
 endfunction()
 quorlen_expose_header("${QUORLEN_DOCTEST_HEADER}" "doctest/doctest.h")
 quorlen_expose_header("${QUORLEN_STB_IMAGE_HEADER}" "stb/stb_image.h")
+# Tests write PNG files with its sibling.
+get_filename_component(_stb_dir "${QUORLEN_STB_IMAGE_HEADER}" DIRECTORY)
+quorlen_expose_header("${_stb_dir}/stb_image_write.h" "stb/stb_image_write.h")
 if(EXISTS "${QUORLEN_JSON_HEADER}")
   # json.hpp is a single header on Debian; its folder may hold a few siblings
   get_filename_component(_json_dir "${QUORLEN_JSON_HEADER}" DIRECTORY)

@@ -1,6 +1,9 @@
 #pragma once
 // A push button. It draws itself so that its font colour shows; a skin
 // painter, when attached, draws it instead and delivers MouseDown and Click.
+#include <cstdint>
+#include <vector>
+
 #include "ui/control.h"
 
 class TButtonControl : public TWinControl {
@@ -36,4 +39,26 @@ private:
 
     bool default_ = false;
     bool multi_line_ = false;
+};
+
+// A push button with a PNG glyph, published as "PngImage" (ui/png_property.h).
+// Unskinned it draws as a plain button; the skin blends the glyph beside the caption.
+class TPngBitBtn : public TButton {
+public:
+    using TButton::TButton;
+    const char* ClassName() const override { return "TPngBitBtn"; }
+    bool InheritsFrom(std::string_view cls) const override { return cls == "TPngBitBtn" || TButton::InheritsFrom(cls); }
+
+    const std::vector<uint8_t>& PngImage() const { return png_; }
+    void SetPngImage(std::vector<uint8_t> bytes)
+    {
+        png_ = std::move(bytes);
+        Invalidate();
+    }
+
+    bool GetPublished(std::string_view name, std::wstring& value) const override;
+    bool SetPublished(std::string_view name, const std::wstring& value) override;
+
+private:
+    std::vector<uint8_t> png_;
 };

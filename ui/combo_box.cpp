@@ -1,5 +1,7 @@
 #include "ui/combo_box.h"
 
+#include <algorithm>
+
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner)
 {
     SetTabStop(true);
@@ -44,7 +46,15 @@ void TCustomComboBox::FitHeights()
     // list shows whole entries only, so leave it room for every one of them.
     auto item = static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, 0, 0));
     int entries = items_.empty() ? 1 : static_cast<int>(items_.size());
+    if (drop_down_count_ > 0)
+        entries = std::min(entries, drop_down_count_);
     SetWindowPos(h, nullptr, 0, 0, width_, height_ + item * entries + 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomComboBox::SetDropDownCount(int count)
+{
+    drop_down_count_ = std::max(count, 0);
+    FitHeights();
 }
 
 void TCustomComboBox::SetBounds(int left, int top, int width, int height)

@@ -1,6 +1,7 @@
 #pragma once
 // A drop-down list without free text. Its Height is the closed height; the
-// dropped list is sized to show every entry.
+// dropped list is sized to show every entry, or DropDownCount of them (and a
+// scroll bar) when that is set.
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,10 @@ public:
 
     std::function<void(TCustomComboBox&)> OnChange;
 
+    // Entries the dropped list shows at once; 0 for all of them.
+    int DropDownCount() const { return drop_down_count_; }
+    void SetDropDownCount(int count);
+
     void SetBounds(int left, int top, int width, int height) override;
     bool GetPublished(std::string_view name, std::wstring& value) const override;
 
@@ -38,6 +43,7 @@ private:
 
     std::vector<std::wstring> items_;
     int item_index_ = -1;
+    int drop_down_count_ = 0;
 };
 
 class TComboBox : public TCustomComboBox {

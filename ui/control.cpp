@@ -514,7 +514,7 @@ void TWinControl::PaintControls(HDC dc, const RECT* clip)
         int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
-        static_cast<TGraphicControl*>(c)->Paint(dc);
+        static_cast<TGraphicControl*>(c)->PaintControl(dc);
         RestoreDC(dc, saved);
     }
 }

@@ -108,6 +108,18 @@ public:
     // dc has its origin at the control's top-left corner and is clipped to it.
     virtual void Paint(HDC dc) = 0;
     void Invalidate() override;
+
+    // The paint chain's head, as WindowProc is for a windowed control: a skin
+    // painter that sets it draws the control itself. Unset, Paint draws.
+    std::function<void(HDC)> PaintProc;
+    // What the parent calls to have the control drawn.
+    void PaintControl(HDC dc)
+    {
+        if (PaintProc)
+            PaintProc(dc);
+        else
+            Paint(dc);
+    }
 };
 
 struct TCreateParams {

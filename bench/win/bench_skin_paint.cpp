@@ -6,7 +6,11 @@
 //                         own drawing;
 //   skin_scrollbar_paint: one paint of the skinned grid's vertical scroll-bar
 //                         panel (track, thumb with its grip, arrows), baseline
-//                         the system's paint of the twin grid's frame and bars.
+//                         the system's paint of the twin grid's frame and bars;
+//   skin_speed_button_paint: one paint of the form where a skinned tool button
+//                         without a window lies (the parent's background under
+//                         the composed face), baseline the same for a twin
+//                         tool button drawing itself.
 // Each figure is the median time of 50 paints. Windows only; runs under Wine.
 #include <windows.h>
 
@@ -25,6 +29,7 @@
 #include "ui/skin/skin_scrollbar.h"
 #include "ui/skin/win32_platform.h"
 #include "ui/skin/win32_skin_resource.h"
+#include "ui/speed_button.h"
 
 namespace {
 
@@ -40,10 +45,10 @@ void Pump()
     }
 }
 
-void Repaint(HWND window)
+void Repaint(HWND window, const RECT* part = nullptr)
 {
     for (int i = 0; i < kPaints; ++i)
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RedrawWindow(window, part, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     GdiFlush();
 }
 
@@ -80,6 +85,11 @@ int main()
     auto* plain = add(form.Make<TButton>(), 140, 20, 100, 32);
     plain->SetCaption(L"查找");
     plain->Tag = skin->DisableTag;
+    auto* tool = add(form.Make<TSpeedButton>(), 260, 20, 80, 28);
+    tool->SetCaption(L"工具");
+    auto* plainTool = add(form.Make<TSpeedButton>(), 360, 20, 80, 28);
+    plainTool->SetCaption(L"工具");
+    plainTool->Tag = skin->DisableTag;
 
     TListModel model;
     model.Reset({{"ID", 10, false}, {"CY", 40}, {"PY", 80}});
@@ -111,6 +121,15 @@ int main()
     auto [scroll, scrollBase] =
         PairedMediansMs(kRuns, [&] { Repaint(panel); }, [&] { RepaintFrame(twin->Handle()); });
     PrintRatio("skin_scrollbar_paint (50 paints)", scroll, scrollBase);
+    if (!painters.FindFor(tool)) {
+        PrintValue("skin_speed_button_paint: the tool button has no painter", 0, "ms");
+        return 1;
+    }
+    const RECT toolRect = tool->BoundsRect();
+    const RECT plainRect = plainTool->BoundsRect();
+    auto [speed, speedBase] = PairedMediansMs(
+        kRuns, [&] { Repaint(form.Handle(), &toolRect); }, [&] { Repaint(form.Handle(), &plainRect); });
+    PrintRatio("skin_speed_button_paint (50 paints)", speed, speedBase);
 
     painters.ReleaseAll();
     form.Hide();

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,11 @@
 #include "ui/flat_memo.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
+#include "tests/support/png_file.h"
 #include "ui/label.h"
+#include "ui/media_player.h"
 #include "ui/skin/skin_child_controls.h"
+#include "ui/speed_button.h"
 
 class TGalleryForm : public TForm {
 public:
@@ -27,7 +31,7 @@ public:
     {
         Name = "Gallery";
         SetCaption(L"Skin gallery");
-        SetClientSize(660, 470);
+        SetClientSize(660, 540);
         Position = TPosition::ScreenCenter;
         Font().Assign(TFont(L"宋体", 12));
 
@@ -45,6 +49,7 @@ public:
         combo->SetBounds(268, 60, 100, 24);
         combo->SetItems({L"模糊", L"精确", L"词首", L"词尾", L"拼音"});
         combo->SetItemIndex(0);
+        combo->SetDropDownCount(3);  // its dropped list scrolls
         auto* label = Make<TLabel>();
         label->SetParent(this);
         label->SetBounds(380, 64, 100, 20);
@@ -67,6 +72,42 @@ public:
         grid = Make<TDBGridEh>();
         grid->SetParent(this);
         grid->SetBounds(324, 96, 320, 170);
+
+        Speed(12, 428, L"工具", false, false);
+        Speed(76, 428, L"平面", true, false);
+        Speed(140, 428, L"按下", false, true);
+        auto* png = Make<TPngBitBtn>();
+        png->SetParent(this);
+        png->SetBounds(206, 426, 100, 32);
+        png->SetCaption(L"图标");
+        png->SetPngImage(GalleryGlyph());
+        auto* pngTool = Make<TPngSpeedButton>();
+        pngTool->SetParent(this);
+        pngTool->SetBounds(312, 426, 90, 32);
+        pngTool->SetCaption(L"图标");
+        pngTool->SetPngImage(GalleryGlyph());
+        auto* player = Make<TMediaPlayer>();
+        player->SetParent(this);
+        player->SetBounds(12, 470, 270, 30);
+        player->SetEnabledButtons(kAllMPButtons & ~MPButton(TMPBtnType::btRecord));
+    }
+
+    // A round green glyph with a soft edge, as a PNG file.
+    static std::vector<uint8_t> GalleryGlyph()
+    {
+        constexpr int side = 16;
+        std::vector<uint8_t> rgba(side * side * 4, 0);
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const double dx = x - 7.5, dy = y - 7.5;
+                const double d = std::sqrt(dx * dx + dy * dy);
+                uint8_t* p = &rgba[static_cast<size_t>(y * side + x) * 4];
+                p[0] = 20;
+                p[1] = static_cast<uint8_t>(140 + 8 * y);
+                p[2] = 60;
+                p[3] = static_cast<uint8_t>(d < 6.5 ? 255 : d < 8 ? (8 - d) / 1.5 * 255 : 0);
+            }
+        return EncodePng(side, side, rgba);
     }
 
     // The windows the widget set does not wrap, made once the form has its window.
@@ -89,9 +130,12 @@ public:
         HWND progress = Native(PROGRESS_CLASSW, L"", 0, 12, 310, 200, 18);
         SendMessageW(progress, PBM_SETRANGE32, 0, 100);
         SendMessageW(progress, PBM_SETPOS, 60, 0);
-        HWND track = Native(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_NOTICKS, 220, 306, 160, 28);
+        HWND track = Native(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS, 220, 304, 160, 36);
         SendMessageW(track, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
         SendMessageW(track, TBM_SETPOS, TRUE, 4);
+        HWND vertical = Native(TRACKBAR_CLASSW, L"", TBS_VERT | TBS_BOTH | TBS_AUTOTICKS, 600, 424, 44, 90);
+        SendMessageW(vertical, TBM_SETRANGE, TRUE, MAKELPARAM(0, 5));
+        SendMessageW(vertical, TBM_SETPOS, TRUE, 2);
         Native(UPDOWN_CLASSW, L"", 0, 388, 306, 18, 28);
         Native(DATETIMEPICK_CLASSW, L"", WS_BORDER, 416, 308, 130, 24);
         HWND scroll = Native(L"SCROLLBAR", L"", SBS_HORZ, 556, 310, 92, 17);
@@ -145,6 +189,17 @@ private:
         b->SetParent(this);
         b->SetBounds(x, y, w, h);
         b->SetCaption(caption);
+        return b;
+    }
+    TSpeedButton* Speed(int x, int y, const std::wstring& caption, bool flat, bool down)
+    {
+        auto* b = Make<TSpeedButton>();
+        b->SetParent(this);
+        b->SetBounds(x, y, 60, 28);
+        b->SetCaption(caption);
+        b->SetFlat(flat);
+        b->SetGroupIndex(down ? 1 : 0);
+        b->SetDown(down);
         return b;
     }
     TEdit* Edit(int x, int y, int w, int h, const std::wstring& text)

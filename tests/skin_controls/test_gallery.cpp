@@ -7,6 +7,7 @@
 #include "ui/skin/skin_checks.h"
 #include "ui/skin/skin_common_controls.h"
 #include "ui/skin/skin_edits.h"
+#include "ui/skin/skin_media_player.h"
 #include "ui/skin/skin_scrollbar.h"
 
 namespace {
@@ -43,7 +44,7 @@ TEST_CASE("Every control of the gallery gets the painter of its kind")
         SkinWindowHandle(*painters, w);
     app.ProcessMessages();
 
-    int buttons = 0, edits = 0, combos = 0, groups = 0, scrollers = 0;
+    int buttons = 0, edits = 0, combos = 0, groups = 0, scrollers = 0, tools = 0, glyphs = 0, players = 0;
     for (size_t i = 0; i < gallery->ComponentCount(); ++i) {
         auto* c = dynamic_cast<TControl*>(gallery->Component(i));
         if (!c)
@@ -60,8 +61,16 @@ TEST_CASE("Every control of the gallery gets the painter of its kind")
         combos += dynamic_cast<TSkinComBox*>(p) != nullptr;
         groups += dynamic_cast<TSkinGroupBox*>(p) != nullptr;
         scrollers += dynamic_cast<TSkinScrollbar*>(p) != nullptr;
+        tools += dynamic_cast<TSkinSpeedButton*>(p) != nullptr;
+        auto* bit = dynamic_cast<TSkinBitButton*>(p);
+        glyphs += bit && bit->PngGlyph;
+        players += dynamic_cast<TSkinMP*>(p) != nullptr;
     }
-    CHECK(buttons == 5);
+    // Five push buttons, three tool buttons, two with a PNG glyph (one of them a tool button).
+    CHECK(buttons == 10);
+    CHECK(tools == 4);
+    CHECK(glyphs == 2);
+    CHECK(players == 1);
     CHECK(edits == 2);
     CHECK(combos == 1);
     CHECK(groups == 1);

@@ -2,8 +2,11 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
 
+#include "ui/png_property.h"
+#include "ui/skin/png_glyph.h"
 #include "ui/skin/skin_control_rules.h"
 #include "ui/skin/skin_data.h"
 #include "ui/skin/skinner_gdi.h"
@@ -27,6 +30,23 @@ std::optional<COLORREF> ButtonTextColour(const TSkinData& data, bool given, TCol
 }
 
 } // namespace
+
+COLORREF ButtonTextColourFor(const TSkinData& data, TButtonCell cell, COLORREF base)
+{
+    const TDataSkinButton& b = data.Buttons;
+    COLORREF colour = base;
+    if (auto normal = ButtonTextColour(data, b.HasNormalColour2, b.NormalColour2, b.NormalColour))
+        colour = *normal;
+    if (cell == BC_HOT)
+        if (auto hot = ButtonTextColour(data, b.HasMouseOverColour2, b.MouseOverColour2, b.MouseOverColour))
+            colour = *hot;
+    if (cell == BC_PRESSED)
+        if (auto pressed = ButtonTextColour(data, b.HasPressedColour2, b.PressedColour2, b.PressedColour))
+            colour = *pressed;
+    if (cell == BC_DISABLED)
+        colour = GetSysColor(COLOR_BTNSHADOW);
+    return colour;
+}
 
 TButtonCell ButtonState(bool enabled, bool pressed, bool hot, bool focusedOrDefault)
 {
@@ -222,6 +242,7 @@ void TSkinButton::PaintTo(HDC dc, const RECT& r)
     if (!work.Valid())
         return;
     const TButtonCell cell = CurrentCell();
+    text_left_ = 0;
     PaintFace(work, cell);
     DrawCaption(work.DC(), w, h, cell);
     work.BlitTo(dc, r.left, r.top);
@@ -241,34 +262,26 @@ void TSkinButton::PaintFace(TDibCanvas& work, TButtonCell cell)
 
 void TSkinButton::DrawCaption(HDC dc, int w, int h, TButtonCell cell)
 {
-    const TDataSkinButton& b = data_->Buttons;
     TSavedDC saved(dc);
-    HFONT font = control_ ? control_->Font().Handle()
-                          : reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+    const TControl* source = SourceControl();
+    HFONT font = source ? source->Font().Handle()
+                        : reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
     if (!font)
         font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SelectObject(dc, font);
-    COLORREF colour = control_ ? ColorToRGB(control_->Font().Color())
-                               : SkinColourRef(*data_, data_->SkinColours[SC_BUTTONTEXT]);
-    if (auto normal = ButtonTextColour(*data_, b.HasNormalColour2, b.NormalColour2, b.NormalColour))
-        colour = *normal;
-    if (cell == BC_HOT)
-        if (auto hot = ButtonTextColour(*data_, b.HasMouseOverColour2, b.MouseOverColour2, b.MouseOverColour))
-            colour = *hot;
-    if (cell == BC_PRESSED)
-        if (auto pressed = ButtonTextColour(*data_, b.HasPressedColour2, b.PressedColour2, b.PressedColour))
-            colour = *pressed;
-    if (cell == BC_DISABLED)
-        colour = GetSysColor(COLOR_BTNSHADOW);
+    COLORREF colour = source ? ColorToRGB(source->Font().Color())
+                             : SkinColourRef(*data_, data_->SkinColours[SC_BUTTONTEXT]);
+    colour = ButtonTextColourFor(*data_, cell, colour);
     SetTextColor(dc, colour);
 
     const std::wstring text = ButtonCaptionText(CaptionText());
     SetBkMode(dc, TRANSPARENT);
-    RECT tr{2, 2, w - 2, h - 2};
+    const int left = std::clamp(text_left_, 0, w);
+    RECT tr{left + 2, 2, w - 2, h - 2};
     DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
     const int tw = tr.right - tr.left;
     const int th = tr.bottom - tr.top;
-    tr.left = (w - tw) / 2;
+    tr.left = left + (w - left - tw) / 2;
     tr.right = tr.left + tw;
     tr.top = (h - th) / 2;
     tr.bottom = tr.top + th;
@@ -287,13 +300,21 @@ void TSkinButton::DrawCaption(HDC dc, int w, int h, TButtonCell cell)
 
 void TSkinBitButton::PaintFace(TDibCanvas& work, TButtonCell cell)
 {
-    TSkinButton::PaintFace(work, cell);
+    PaintButtonFace(work, cell);
+    if (PngGlyph) {
+        DrawPngGlyph(work, cell);
+        return;
+    }
+    // Only a button with a window of its own carries an icon or bitmap.
+    if (SourceControl() && !SourceControl()->IsWindowed())
+        return;
     const auto icon = reinterpret_cast<HICON>(SendMessageW(handle_, BM_GETIMAGE, IMAGE_ICON, 0));
     const auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(handle_, BM_GETIMAGE, IMAGE_BITMAP, 0));
     const int size = GetSystemMetrics(SM_CXSMICON);
     const int x = 6, y = (work.Height() - size) / 2;
     if (icon) {
         DrawIconEx(work.DC(), x, y, icon, size, size, 0, nullptr, DI_NORMAL);
+        text_left_ = x + size;
     } else if (bitmap) {
         BITMAP info{};
         GetObjectW(bitmap, sizeof info, &info);
@@ -303,7 +324,30 @@ void TSkinBitButton::PaintFace(TDibCanvas& work, TButtonCell cell)
                        info.bmWidth, info.bmHeight, RGB(255, 0, 255));
         SelectObject(source, old);
         DeleteDC(source);
+        text_left_ = x + info.bmWidth;
     }
+}
+
+void TSkinBitButton::DrawPngGlyph(TDibCanvas& work, TButtonCell cell)
+{
+    const auto text = Published("PngImage");
+    if (!text || text->empty())
+        return;
+    const auto bytes = DecodeBase64(*text);
+    if (!bytes)
+        return;
+    const auto glyph = DecodePngGlyph(*bytes);
+    if (!glyph)
+        return;
+    // Beside the caption when there is one, else in the middle.
+    const bool captioned = !CaptionText().empty();
+    const int x = captioned ? 4 : (work.Width() - glyph->Width) / 2;
+    const int y = (work.Height() - glyph->Height) / 2;
+    TSkinImage face = work.ToImage();
+    BlendGlyph(face, *glyph, x, y, cell == BC_DISABLED);
+    work.Draw(face, 0, 0);
+    if (captioned)
+        text_left_ = x + glyph->Width;
 }
 
 void TSkinMenuButton::PaintFace(TDibCanvas& work, TButtonCell cell)
@@ -320,11 +364,3 @@ void TSkinMenuButton::PaintFace(TDibCanvas& work, TButtonCell cell)
     }
 }
 
-void TSkinSpeedButton::PaintFace(TDibCanvas& work, TButtonCell cell)
-{
-    if (cell == BC_NORMAL || cell == BC_DISABLED || cell == BC_FOCUSED) {
-        PaintParentBackground(handle_, work.DC());
-        return;
-    }
-    TSkinBitButton::PaintFace(work, cell);
-}

@@ -56,13 +56,15 @@ void AttachSkinner(TSkinControlList& frame, TControl& control, TSkinnerClass cls
                    bool byHandle = false)
 {
     TWinControl* w = Windowed(control);
-    if (!w || cls == TSkinnerClass::None || AlreadySkinned(frame, control))
+    // Tool buttons are the one kind painted without a window of their own.
+    const bool graphic = !w && cls == TSkinnerClass::SpeedButton && !byHandle && control.Parent();
+    if ((!w && !graphic) || cls == TSkinnerClass::None || AlreadySkinned(frame, control))
         return;
     // Owned by the control, so it dies with it.
     TSkinControl* skinner = MakeSkinner(cls, mode, &control);
     if (!skinner)
         return;
-    if (byHandle)
+    if (byHandle && w)
         skinner->AttachHandle(w->Handle(), frame.Data(), frame);
     else
         skinner->Attach(frame, frame.Data(), paintBackground);
@@ -123,7 +125,7 @@ void Apply(TSkinControlList& frame, TControl& control, const TSkinAction& action
         SkinChildrenByRule(frame, control, action);
     if (action.Skinner != TSkinnerClass::None) {
         TWinControl* w = Windowed(control);
-        const bool fits = w && (!action.NeedsBorder || HasBorder(*w));
+        const bool fits = w ? !action.NeedsBorder || HasBorder(*w) : action.Skinner == TSkinnerClass::SpeedButton;
         if (fits) {
             if (action.SetTransparent)
                 SetPropValue(control, "Transparent", L"True");

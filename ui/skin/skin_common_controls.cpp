@@ -9,6 +9,7 @@
 
 #include "ui/skin/skin_data.h"
 #include "ui/skin/skinner_gdi.h"
+#include "ui/skin/track_ticks.h"
 
 namespace {
 
@@ -146,7 +147,7 @@ void TSkinProgress::Draw(TDibCanvas& work, int w, int h)
 bool TSkinTrackBar::ChangesLook(UINT msg) const
 {
     return msg == TBM_SETPOS || msg == TBM_SETRANGE || msg == TBM_SETRANGEMIN || msg == TBM_SETRANGEMAX ||
-           msg == WM_KEYDOWN || msg == WM_KEYUP;
+           msg == TBM_SETTIC || msg == TBM_SETTICFREQ || msg == TBM_CLEARTICS || msg == WM_KEYDOWN || msg == WM_KEYUP;
 }
 
 void TSkinTrackBar::Draw(TDibCanvas& work, int w, int h)
@@ -159,8 +160,9 @@ void TSkinTrackBar::Draw(TDibCanvas& work, int w, int h)
     const bool vertical = (Style() & TBS_VERT) != 0;
     RECT channel{};
     SendMessageW(handle_, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
-    if (vertical) {
-        // The channel of a vertical bar is reported as if it lay horizontally.
+    if (vertical && channel.right - channel.left > channel.bottom - channel.top) {
+        // Some systems report the channel of a vertical bar as if it lay
+        // horizontally, others as it lies.
         channel = {channel.top, channel.left, channel.bottom, channel.right};
     }
     // A groove at least as thick as the image's fixed edges.
@@ -182,10 +184,11 @@ void TSkinTrackBar::Draw(TDibCanvas& work, int w, int h)
     } else {
         DrawEdge(work.DC(), &channel, EDGE_SUNKEN, BF_RECT);
     }
-    if (Style() & TBS_NOTHUMB)
-        return;
     RECT thumb{};
     SendMessageW(handle_, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    DrawTicks(work, channel, thumb, vertical);
+    if (Style() & TBS_NOTHUMB)
+        return;
     const bool enabled = IsWindowEnabled(handle_) != FALSE;
     int cell = 1;
     if (!enabled)
@@ -202,6 +205,37 @@ void TSkinTrackBar::Draw(TDibCanvas& work, int w, int h)
     } else {
         DrawFrameControl(work.DC(), &thumb, DFC_BUTTON, DFCS_BUTTONPUSH | (cell == 3 ? DFCS_PUSHED : 0));
     }
+}
+
+void TSkinTrackBar::DrawTicks(TDibCanvas& work, const RECT& channel, const RECT& thumb, bool vertical)
+{
+    const LONG_PTR style = Style();
+    if (style & TBS_NOTICKS)
+        return;
+    TTrackTicks t;
+    t.Vertical = vertical;
+    t.Count = static_cast<int>(SendMessageW(handle_, TBM_GETNUMTICS, 0, 0));
+    t.ChannelFrom = vertical ? channel.top : channel.left;
+    t.ChannelTo = vertical ? channel.bottom : channel.right;
+    t.ThumbLength = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+    t.ThumbNear = vertical ? thumb.left : thumb.top;
+    t.ThumbFar = vertical ? thumb.right : thumb.bottom;
+    // TBS_TOP and TBS_LEFT are one bit, as are TBS_BOTTOM and TBS_RIGHT (none).
+    t.NearSide = (style & (TBS_BOTH | TBS_TOP)) != 0;
+    t.FarSide = (style & TBS_BOTH) != 0 || (style & TBS_TOP) == 0;
+    // The tick values rather than TBM_GETTICPOS: some systems answer that
+    // with positions across a vertical bar instead of along it.
+    t.Min = static_cast<int>(SendMessageW(handle_, TBM_GETRANGEMIN, 0, 0));
+    t.Max = static_cast<int>(SendMessageW(handle_, TBM_GETRANGEMAX, 0, 0));
+    if (const auto* values = reinterpret_cast<const DWORD*>(SendMessageW(handle_, TBM_GETPTICS, 0, 0)))
+        for (int i = 0; i + 2 < t.Count; ++i)
+            t.Values.push_back(static_cast<int>(values[i]));
+    // In the shade the skin gives lines and edges, dimmer when disabled.
+    const TSkinData& d = *data_;
+    const COLORREF colour = SkinColourRef(
+        d, d.SkinColours[IsWindowEnabled(handle_) ? SC_BUTTONSHADOW : SC_BUTTONLIGHT]);
+    for (const TSkinRect& r : TrackTickRects(t))
+        work.Fill(RECT{r.Left, r.Top, r.Right, r.Bottom}, colour);
 }
 
 // ---- TSkinUpDown ----

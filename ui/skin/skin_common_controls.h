@@ -38,7 +38,9 @@ protected:
     bool ChangesLook(UINT msg) const override;
 };
 
-// "Track"/"TRACKVERT" along the channel, the thumb from "Trackbar.ThumbHorz"/"Trackbar.ThumbVert".
+// "Track"/"TRACKVERT" along the channel, the control's tick marks beside
+// the thumb's path in the skin's shadow colour, the thumb from
+// "Trackbar.ThumbHorz"/"Trackbar.ThumbVert".
 class TSkinTrackBar : public TSkinCommonControl {
 public:
     using TSkinCommonControl::TSkinCommonControl;
@@ -47,6 +49,9 @@ public:
 protected:
     void Draw(TDibCanvas& work, int w, int h) override;
     bool ChangesLook(UINT msg) const override;
+
+private:
+    void DrawTicks(TDibCanvas& work, const RECT& channel, const RECT& thumb, bool vertical);
 };
 
 // "UpDown.Vert"/"UpDown.Horz": two buttons, their arrows from the glyph image.

@@ -254,10 +254,10 @@ void TSkinControl::PaintWindow(HDC dc)
 
 std::wstring TSkinControl::CaptionText() const
 {
-    if (control_) {
-        if (auto caption = GetPropValue(*control_, "Caption"))
+    if (const TControl* source = SourceControl()) {
+        if (auto caption = GetPropValue(*source, "Caption"))
             return *caption;
-        return control_->Caption();
+        return source->Caption();
     }
     if (!IsWindow(handle_))
         return caption_;
@@ -269,9 +269,10 @@ std::wstring TSkinControl::CaptionText() const
 
 std::optional<std::wstring> TSkinControl::Published(std::string_view name) const
 {
-    if (!control_)
+    const TControl* source = SourceControl();
+    if (!source)
         return std::nullopt;
-    return GetPropValue(*control_, name);
+    return GetPropValue(*source, name);
 }
 
 bool TSkinControl::IsRightToLeft() const

@@ -60,7 +60,7 @@ public:
     // Takes the painter out of the control's message path. The frame calls it
     // before freeing a painter; a painter freed with its control never does,
     // because the control's handler is gone by then.
-    void Unhook();
+    virtual void Unhook();
 
     HWND Handle() const { return handle_; }
     TWinControl* Control() const { return control_; }
@@ -87,6 +87,9 @@ protected:
     virtual HWND Companion() const { return nullptr; }
     // The message to the handler that was there before.
     void CallPrevious(TMessage& m);
+    // The widget-set control whose properties the painter reads: the one it
+    // hooked, or one without a window that it paints for its parent.
+    virtual const TControl* SourceControl() const { return control_; }
     // The control's text: its Caption, or a bare window's text.
     std::wstring CaptionText() const;
     // A published property of the control, or none (a bare window has none).

@@ -1,6 +1,7 @@
 #include "ui/skin/skin_edits.h"
 
 #include "ui/skin/skin_data.h"
+#include "ui/skin/skin_scrollbar.h"
 #include "ui/skin/skinner_gdi.h"
 
 namespace {
@@ -80,9 +81,55 @@ int ComboCell(bool enabled, bool dropped, bool hot, bool focused)
     return 1;
 }
 
+TSkinComBox::~TSkinComBox() = default;
+
+void TSkinComBox::Detach()
+{
+    list_bar_.reset();
+    TSkinControl::Detach();
+}
+
+void TSkinComBox::FollowDrop(const TMessage& m)
+{
+    // Asking the combo box is a message to it, which comes back here.
+    if (following_ || !frame_ || !data_)
+        return;
+    following_ = true;
+    if (!list_ || !IsWindow(list_)) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        list_ = GetComboBoxInfo(handle_, &info) ? info.hwndList : nullptr;
+    }
+    following_ = false;
+    if (!list_)
+        return;
+    const bool reflected = m.Msg == CN_COMMAND || (m.Msg == WM_COMMAND && reinterpret_cast<HWND>(m.LParam) == handle_);
+    if (reflected && HIWORD(m.WParam) == CBN_DROPDOWN)
+        drop_pending_ = true;  // told before the list shows
+    const bool shown = IsWindowVisible(list_) != FALSE;
+    if (shown)
+        drop_pending_ = false;
+    if (reflected && HIWORD(m.WParam) == CBN_CLOSEUP)
+        drop_pending_ = false;
+    const bool down = shown || drop_pending_;
+    if (down && !list_bar_) {
+        auto bar = std::make_unique<TComboxScrollBar>(nullptr);
+        bar->AttachHandle(list_, *data_, *frame_);
+        if (bar->State() == SS_ATTACHED)
+            list_bar_ = std::move(bar);
+    } else if (!down && list_bar_) {
+        list_bar_.reset();
+    }
+}
+
 bool TSkinComBox::BeforeMessage(TMessage& m)
 {
     switch (m.Msg) {
+    case WM_NCDESTROY:
+        // The list goes with the combo box; its painter first, so that the
+        // frame never holds it dead.
+        list_bar_.reset();
+        break;
     case WM_PAINT: {
         PAINTSTRUCT ps{};
         HDC dc = reinterpret_cast<HDC>(m.WParam);
@@ -107,6 +154,7 @@ bool TSkinComBox::BeforeMessage(TMessage& m)
 
 void TSkinComBox::AfterMessage(TMessage& m)
 {
+    FollowDrop(m);
     switch (m.Msg) {
     case WM_MOUSEMOVE:
         if (!hot_ && IsWindowEnabled(handle_)) {

@@ -64,7 +64,7 @@ void TArrowButton::Draw(TDibCanvas& work, const TSkinData& data, const RECT& bou
 // ---- TWScrollbar ----
 
 TWScrollbar::TWScrollbar(TSkinScrollbar& owner, bool vertical)
-    : owner_(owner), vertical_(vertical), low_(vertical, false), high_(vertical, true)
+    : owner_(owner), vertical_(vertical)
 {
 }
 
@@ -153,17 +153,6 @@ TScrollPart TWScrollbar::PartAt(POINT p) const
     return ScrollPartAt(layout_, vertical_ ? p.y : p.x);
 }
 
-TScrollPartState TWScrollbar::StateOf(TScrollPart part) const
-{
-    if (!enabled_)
-        return SPS_DISABLED;
-    if (pressed_ == part)
-        return SPS_PRESSED;
-    if (hot_ == part && pressed_ == TScrollPart::None)
-        return SPS_HOT;
-    return SPS_NORMAL;
-}
-
 void TWScrollbar::SetHot(TScrollPart part)
 {
     if (part == hot_)
@@ -180,19 +169,36 @@ void TWScrollbar::Paint(HDC dc)
     const TSkinData* data = owner_.Data();
     if (!work.Valid() || !data)
         return;
+    DrawScrollBar(work, *data, vertical_, layout_, enabled_, hot_, pressed_, corner_);
+    work.BlitTo(dc, 0, 0);
+}
+
+void DrawScrollBar(TDibCanvas& work, const TSkinData& skin, bool vertical, const TScrollLayout& l, bool enabled,
+                   TScrollPart hot, TScrollPart pressed, int corner)
+{
+    const TSkinData* data = &skin;
+    const bool vertical_ = vertical;
+    auto StateOf = [&](TScrollPart part) -> TScrollPartState {
+        if (!enabled)
+            return SPS_DISABLED;
+        if (pressed == part)
+            return SPS_PRESSED;
+        if (hot == part && pressed == TScrollPart::None)
+            return SPS_HOT;
+        return SPS_NORMAL;
+    };
     FillCanvas(work, SkinFace(*data));
-    const int thickness = vertical_ ? client.right : client.bottom;
-    const TScrollLayout& l = layout_;
+    const int thickness = vertical_ ? work.Width() : work.Height();
 
     // The track, pressed where it is held.
     const RECT track = Along(vertical_, l.Arrow, l.Length - l.Arrow, thickness);
     const TDataSkinObject* trackImage = vertical_ ? data->VertScroll.get() : data->HorzScroll.get();
     TScrollPartState trackState = SPS_NORMAL;
-    if (!enabled_)
+    if (!enabled)
         trackState = SPS_DISABLED;
-    else if (pressed_ == TScrollPart::TrackLow || pressed_ == TScrollPart::TrackHigh)
+    else if (pressed == TScrollPart::TrackLow || pressed == TScrollPart::TrackHigh)
         trackState = SPS_PRESSED;
-    else if (hot_ == TScrollPart::TrackLow || hot_ == TScrollPart::TrackHigh)
+    else if (hot == TScrollPart::TrackLow || hot == TScrollPart::TrackHigh)
         trackState = SPS_HOT;
     if (trackImage && !trackImage->Bitmap.Empty())
         DrawSkinCell(work, *trackImage, track, ScrollTrackCell(trackState));
@@ -218,14 +224,14 @@ void TWScrollbar::Paint(HDC dc)
             DrawFrameControl(work.DC(), &r, DFC_BUTTON, DFCS_BUTTONPUSH);
         }
     }
-    low_.Draw(work, *data, Along(vertical_, 0, l.Arrow, thickness), StateOf(TScrollPart::ArrowLow));
-    high_.Draw(work, *data, Along(vertical_, l.Length - l.Arrow, l.Length, thickness), StateOf(TScrollPart::ArrowHigh));
-    if (corner_ > 0) {
-        const RECT box = Along(vertical_, l.Length, l.Length + corner_, thickness);
+    const TArrowButton low(vertical, false), high(vertical, true);
+    low.Draw(work, *data, Along(vertical_, 0, l.Arrow, thickness), StateOf(TScrollPart::ArrowLow));
+    high.Draw(work, *data, Along(vertical_, l.Length - l.Arrow, l.Length, thickness), StateOf(TScrollPart::ArrowHigh));
+    if (corner > 0) {
+        const RECT box = Along(vertical_, l.Length, l.Length + corner, thickness);
         if (data->Scrollbar && !data->Scrollbar->Bitmap.Empty())
             DrawSkinCell(work, *data->Scrollbar, box, kScrollCornerCell);
     }
-    work.BlitTo(dc, 0, 0);
 }
 
 void TWScrollbar::Press(POINT p)
@@ -382,11 +388,16 @@ void TSkinScrollbar::AfterMessage(TMessage& m)
 
 bool TSkinScrollbar::BarGeometry(bool vertical, RECT& screen, TScrollLayout& layout, bool& enabled) const
 {
-    if (!(Style() & (vertical ? WS_VSCROLL : WS_HSCROLL)))
+    return WindowBarGeometry(handle_, vertical, screen, layout, enabled);
+}
+
+bool WindowBarGeometry(HWND window, bool vertical, RECT& screen, TScrollLayout& layout, bool& enabled)
+{
+    if (!(GetWindowLongPtrW(window, GWL_STYLE) & (vertical ? WS_VSCROLL : WS_HSCROLL)))
         return false;
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
-    if (!GetScrollBarInfo(handle_, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &info))
+    if (!GetScrollBarInfo(window, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &info))
         return false;
     if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN))
         return false;
@@ -394,7 +405,7 @@ bool TSkinScrollbar::BarGeometry(bool vertical, RECT& screen, TScrollLayout& lay
     if (screen.right <= screen.left || screen.bottom <= screen.top)
         return false;
     // A disabled window's bars look disabled, whatever their own state.
-    enabled = !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(handle_);
+    enabled = !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(window);
     layout.Length = vertical ? screen.bottom - screen.top : screen.right - screen.left;
     // The arrow length is the system's metric: some systems report the thumb's
     // length as dxyLineButton.

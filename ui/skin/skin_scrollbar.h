@@ -27,6 +27,16 @@ private:
     bool high_;
 };
 
+// Draws a whole bar over the canvas (its length along, its thickness across)
+// from the skin's scroll-bar objects, the parts in their states; corner
+// pixels beyond the length take the box between two bars.
+void DrawScrollBar(TDibCanvas& work, const class TSkinData& data, bool vertical, const TScrollLayout& layout,
+                   bool enabled, TScrollPart hot, TScrollPart pressed, int corner);
+
+// The geometry of a window's own scroll bar, in screen coordinates; false
+// when it is not shown.
+bool WindowBarGeometry(HWND window, bool vertical, RECT& screen, TScrollLayout& layout, bool& enabled);
+
 // The panel over one scroll bar: a child of the control's parent, above the
 // control. It never takes the focus.
 class TWScrollbar {
@@ -51,7 +61,6 @@ private:
     static LRESULT CALLBACK WndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     TScrollPart PartAt(POINT client) const;
-    TScrollPartState StateOf(TScrollPart part) const;
     void SetHot(TScrollPart part);
     void Press(POINT client);
 
@@ -66,8 +75,6 @@ private:
     bool shown_ = false;
     TScrollPart hot_ = TScrollPart::None;
     TScrollPart pressed_ = TScrollPart::None;
-    TArrowButton low_;
-    TArrowButton high_;
 };
 
 class TSkinScrollbar : public TSkinControl {
@@ -139,4 +146,41 @@ public:
 
 protected:
     bool BarGeometry(bool vertical, RECT& screen, TScrollLayout& layout, bool& enabled) const override;
+};
+
+// The bar of a combo box's dropped list, attached by the combo's painter
+// while the list is down. The bar lies in the list's frame, and the list
+// holds the mouse while it is down, so the system keeps every press, drag,
+// wheel turn and key; the painter draws the skinned bar over the system's
+// after each message that may have changed it.
+class TComboxScrollBar : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+    const char* ClassName() const override { return "TComboxScrollBar"; }
+    bool InheritsFrom(std::string_view cls) const override
+    {
+        return cls == "TComboxScrollBar" || TSkinControl::InheritsFrom(cls);
+    }
+    void AttachHandle(HWND window, TSkinData& data, TSkinControlList& frame) override;
+    bool BeforeMessage(TMessage& m) override;
+    void AfterMessage(TMessage& m) override;
+    // Draws the bar into the list's frame now (when it has one).
+    void PaintBar();
+
+    bool Shown() const { return shown_; }
+    const TScrollLayout& Layout() const { return layout_; }
+    TScrollPart Hot() const { return hot_; }
+    TScrollPart Pressed() const { return pressed_; }
+
+private:
+    // The bar's part under a point of the screen.
+    TScrollPart PartAt(POINT screen) const;
+    void Refresh(bool always);
+
+    bool shown_ = false;
+    bool bar_enabled_ = true;
+    RECT bar_{};
+    TScrollLayout layout_;
+    TScrollPart hot_ = TScrollPart::None;
+    TScrollPart pressed_ = TScrollPart::None;
 };

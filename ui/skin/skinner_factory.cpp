@@ -5,6 +5,7 @@
 #include "ui/skin/skin_child_controls.h"
 #include "ui/skin/skin_common_controls.h"
 #include "ui/skin/skin_edits.h"
+#include "ui/skin/skin_media_player.h"
 #include "ui/skin/skin_scrollbar.h"
 
 namespace {
@@ -30,11 +31,19 @@ TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::u
     case TSkinnerClass::Button:
         return New<TSkinButton>(owner, unowned);
     case TSkinnerClass::BitButton:
-        return New<TSkinBitButton>(owner, unowned);
+        if (auto* s = New<TSkinBitButton>(owner, unowned)) {
+            s->PngGlyph = mode == 1;
+            return s;
+        }
+        return nullptr;
     case TSkinnerClass::MenuButton:
         return New<TSkinMenuButton>(owner, unowned);
     case TSkinnerClass::SpeedButton:
-        return New<TSkinSpeedButton>(owner, unowned);
+        if (auto* s = New<TSkinSpeedButton>(owner, unowned)) {
+            s->PngGlyph = mode == 1;
+            return s;
+        }
+        return nullptr;
     case TSkinnerClass::Progress:
         return New<TSkinProgress>(owner, unowned);
     case TSkinnerClass::TrackBar:
@@ -55,6 +64,8 @@ TSkinControl* MakeSkinner(TSkinnerClass cls, int mode, TComponent* owner, std::u
         return New<TSkinHeader>(owner, unowned);
     case TSkinnerClass::StatusBar:
         return New<TSkinStatusBar>(owner, unowned);
+    case TSkinnerClass::MP:
+        return New<TSkinMP>(owner, unowned);
     case TSkinnerClass::Sizer:
         return New<TSkinSizer>(owner, unowned);
     case TSkinnerClass::CheckBox:

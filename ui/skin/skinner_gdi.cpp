@@ -33,6 +33,13 @@ void PaintParentBackground(HWND control, HDC dc)
     RECT r;
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    PaintWindowArea(parent, dc, r);
+}
+
+void PaintWindowArea(HWND parent, HDC dc, const RECT& r)
+{
+    if (!parent || !dc)
+        return;
     TSavedDC saved(dc);
     // From here on the DC speaks the parent's client coordinates.
     SetWindowOrgEx(dc, r.left, r.top, nullptr);
@@ -70,7 +77,7 @@ void PaintGraphicChildren(HWND window, HDC dc, const RECT& clip)
         POINT org;
         GetWindowOrgEx(dc, &org);
         SetWindowOrgEx(dc, org.x - cr.left, org.y - cr.top, nullptr);
-        static_cast<TGraphicControl*>(c)->Paint(dc);
+        static_cast<TGraphicControl*>(c)->PaintControl(dc);
     }
 }
 

@@ -18,6 +18,9 @@ COLORREF SkinFace(const TSkinData& data);
 // control's parent shows behind it: its background and the painted controls
 // (labels) it holds. A skinned parent paints itself as skinned.
 void PaintParentBackground(HWND control, HDC dc);
+// The same for an area r of a window's client (a control without a window
+// of its own); dc's origin is r's top-left corner.
+void PaintWindowArea(HWND window, HDC dc, const RECT& r);
 
 // Paints the controls without a window of their own (labels) that a
 // windowed control holds, into dc in that control's client coordinates,

@@ -1,7 +1,8 @@
 // The one translation unit that holds stb_image's code. Only the formats the
-// skin can carry are compiled in.
+// skin and the buttons' glyphs carry are compiled in.
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_BMP
+#define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #define STBI_NO_HDR
 #define STBI_NO_LINEAR
