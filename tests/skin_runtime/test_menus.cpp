@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ui/skin/gdi_canvas.h"
 #include "ui/skin/win_skin_menu.h"
 
 using namespace testskin;
@@ -350,4 +351,61 @@ TEST_CASE("owner-drawn menu items that are not the form's own are measured from 
         GdiFlush();
         CHECK(GetPixel(canvas.DC(), 3, 10) == kMenuFace);
     }
+}
+
+TEST_CASE("a menu's default item is drawn in bold, and measured so")
+{
+    TRuntimeFixture f;
+    HWND w = f.SkinnedWindow({.Style = WS_OVERLAPPEDWINDOW});
+    TWinSkinForm* frame = f.Frame(w);
+    REQUIRE(frame);
+    REQUIRE(frame->MenuPainter);
+    TSkinMenuPainter& painter = *frame->MenuPainter;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"Close window");
+    AppendMenuW(menu, MF_STRING, 2, L"Close window");
+    SetMenuDefaultItem(menu, 1, FALSE);
+    painter.Prepare(menu);
+
+    auto data_of = [&](UINT id) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA | MIIM_FTYPE;
+        GetMenuItemInfoW(menu, id, FALSE, &info);
+        CHECK((info.fType & MFT_OWNERDRAW) != 0);
+        return info.dwItemData;
+    };
+    auto measure = [&](UINT id) {
+        MEASUREITEMSTRUCT mi{};
+        mi.CtlType = ODT_MENU;
+        mi.itemID = id;
+        mi.itemData = data_of(id);
+        REQUIRE(painter.Measure(mi));
+        return mi.itemWidth;
+    };
+    // Pixels of text colour in the drawn item: a bold face lays down more of them.
+    auto ink = [&](UINT id) {
+        TDibCanvas canvas(160, 22);
+        DRAWITEMSTRUCT di{};
+        di.CtlType = ODT_MENU;
+        di.itemID = id;
+        di.itemAction = ODA_DRAWENTIRE;
+        di.hwndItem = reinterpret_cast<HWND>(menu);
+        di.hDC = canvas.DC();
+        di.rcItem = {0, 0, 160, 22};
+        di.itemData = data_of(id);
+        REQUIRE(painter.Draw(di));
+        const COLORREF face = canvas.Pixel(159, 0);
+        int count = 0;
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < 160; ++x)
+                count += canvas.Pixel(x, y) != face;
+        return count;
+    };
+    CHECK(measure(1) > measure(2));
+    const int bold = ink(1), plain = ink(2);
+    CHECK(plain > 0);
+    CHECK(bold > plain);
+    painter.Restore(menu);
+    DestroyMenu(menu);
 }

@@ -118,6 +118,20 @@ TEST_CASE("a size grip the window had before its frame is adopted when the frame
     CHECK(painters == 1);
 }
 
+TEST_CASE("a grip in the lower left corner, as a right-to-left window has it, sizes by that corner")
+{
+    TRuntimeFixture f;
+    HWND w = f.SkinnedWindow({.Style = WS_OVERLAPPEDWINDOW});
+    RECT client;
+    GetClientRect(w, &client);
+    HWND grip = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0,
+                                client.bottom - kGrip, kGrip, kGrip, w, nullptr, GetModuleHandleW(nullptr), nullptr);
+    REQUIRE(grip);
+    Pump();
+    REQUIRE(f.Frame(w)->SizeGrip == grip);
+    CHECK(HitTest(w, GripCentre(grip)) == HTBOTTOMLEFT);
+}
+
 TEST_CASE("a window the user cannot size keeps its grip the system's way")
 {
     TRuntimeFixture f;

@@ -959,7 +959,11 @@ void TWinSkinForm::OnNcHitTest(TMessage& m)
         GetWindowRect(SizeGrip, &grip);
         const POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
         if (PtInRect(&grip, screen)) {
-            m.Result = HTBOTTOMRIGHT;
+            // A right-to-left window keeps its grip in the lower left corner.
+            RECT window;
+            GetWindowRect(window_, &window);
+            const bool left = grip.left + grip.right < window.left + window.right;
+            m.Result = left ? HTBOTTOMLEFT : HTBOTTOMRIGHT;
             return;
         }
     }

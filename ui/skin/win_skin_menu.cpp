@@ -313,6 +313,23 @@ HFONT TSkinMenuPainter::MenuFont()
     return font_ ? font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+HFONT TSkinMenuPainter::DefaultItemFont()
+{
+    if (!boldFont_) {
+        LOGFONTW font{};
+        if (GetObjectW(MenuFont(), sizeof font, &font) == sizeof font) {
+            font.lfWeight = FW_BOLD;
+            boldFont_.reset(CreateFontIndirectW(&font));
+        }
+    }
+    return boldFont_ ? boldFont_.get() : MenuFont();
+}
+
+bool TSkinMenuPainter::IsDefaultItem(const TSkinMenuItem& item) const
+{
+    return !item.Separator && GetMenuDefaultItem(item.Menu, TRUE, 0) == item.Position;
+}
+
 bool TSkinMenuPainter::Measure(MEASUREITEMSTRUCT& mi)
 {
     const TSkinMenuItem* item = Find(mi.itemData);
@@ -325,7 +342,7 @@ bool TSkinMenuPainter::Measure(MEASUREITEMSTRUCT& mi)
         return true;
     }
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, MenuFont());
+    HGDIOBJ old = SelectObject(dc, IsDefaultItem(*item) ? DefaultItemFont() : MenuFont());
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, item->Text.c_str(), -1, &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
     SelectObject(dc, old);
@@ -365,7 +382,7 @@ bool TSkinMenuPainter::Draw(const DRAWITEMSTRUCT& di)
     const TSkinMenuItem* item = Find(di.itemData);
     if (!item || !frame_.SkinData())
         return false;
-    DrawItem(di, item->Text, item->Separator);
+    DrawItem(di, item->Text, item->Separator, (di.itemState & ODS_DEFAULT) != 0 || IsDefaultItem(*item));
     return true;
 }
 
@@ -375,10 +392,11 @@ void TSkinMenuPainter::DrawByText(const DRAWITEMSTRUCT& di)
         return;
     auto menu = reinterpret_cast<HMENU>(di.hwndItem);
     const bool separator = (GetMenuState(menu, di.itemID, MF_BYCOMMAND) & MF_SEPARATOR) != 0;
-    DrawItem(di, separator ? std::wstring() : MenuItemText(menu, di.itemID, MF_BYCOMMAND), separator);
+    const bool isDefault = (di.itemState & ODS_DEFAULT) != 0 || GetMenuDefaultItem(menu, FALSE, 0) == di.itemID;
+    DrawItem(di, separator ? std::wstring() : MenuItemText(menu, di.itemID, MF_BYCOMMAND), separator, isDefault);
 }
 
-void TSkinMenuPainter::DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& itemText, bool separator)
+void TSkinMenuPainter::DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& itemText, bool separator, bool isDefault)
 {
     const TSkinData& data = *frame_.SkinData();
     const int w = di.rcItem.right - di.rcItem.left, h = di.rcItem.bottom - di.rcItem.top;
@@ -418,7 +436,7 @@ void TSkinMenuPainter::DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& it
             DrawFrameControl(dc, &check, DFC_MENU, DFCS_MENUCHECK | DFCS_TRANSPARENT);
         }
         GdiFlush();
-        HGDIOBJ old = SelectObject(dc, MenuFont());
+        HGDIOBJ old = SelectObject(dc, isDefault ? DefaultItemFont() : MenuFont());
         SetBkMode(dc, TRANSPARENT);
         COLORREF colour = MenuColour(data, SC_MENUTEXT);
         if (disabled)

@@ -98,11 +98,15 @@ public:
 
 private:
     HFONT MenuFont();
-    void DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& itemText, bool separator);
+    // The menu font in bold, for a menu's default item (Close, in a system menu).
+    HFONT DefaultItemFont();
+    bool IsDefaultItem(const TSkinMenuItem& item) const;
+    void DrawItem(const DRAWITEMSTRUCT& di, const std::wstring& itemText, bool separator, bool isDefault);
 
     TWinSkinForm& frame_;
     std::map<HMENU, std::vector<std::unique_ptr<TSkinMenuItem>>> items_;
     TGdiHandle<HFONT> font_;
+    TGdiHandle<HFONT> boldFont_;
 };
 
 // An item of the skinned menu bar.
