@@ -1,6 +1,5 @@
 #include "ui/button.h"
 
-#include "ui/png_property.h"
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner)
 {
@@ -97,25 +96,4 @@ bool TButton::SetPublished(std::string_view name, const std::wstring& value)
         return true;
     }
     return TButtonControl::SetPublished(name, value);
-}
-
-bool TPngBitBtn::GetPublished(std::string_view name, std::wstring& value) const
-{
-    if (name == "PngImage") {
-        value = EncodeBase64(png_);
-        return true;
-    }
-    return TButton::GetPublished(name, value);
-}
-
-bool TPngBitBtn::SetPublished(std::string_view name, const std::wstring& value)
-{
-    if (name == "PngImage") {
-        auto bytes = DecodeBase64(value);
-        if (!bytes)
-            return false;
-        SetPngImage(std::move(*bytes));
-        return true;
-    }
-    return TButton::SetPublished(name, value);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/png_image_control.h"
 
 class TButtonControl : public TWinControl {
 public:
@@ -43,22 +44,9 @@ private:
 
 // A push button with a PNG glyph, published as "PngImage" (ui/png_property.h).
 // Unskinned it draws as a plain button; the skin blends the glyph beside the caption.
-class TPngBitBtn : public TButton {
+class TPngBitBtn : public TWithPngImage<TButton> {
 public:
-    using TButton::TButton;
+    using TWithPngImage<TButton>::TWithPngImage;
     const char* ClassName() const override { return "TPngBitBtn"; }
     bool InheritsFrom(std::string_view cls) const override { return cls == "TPngBitBtn" || TButton::InheritsFrom(cls); }
-
-    const std::vector<uint8_t>& PngImage() const { return png_; }
-    void SetPngImage(std::vector<uint8_t> bytes)
-    {
-        png_ = std::move(bytes);
-        Invalidate();
-    }
-
-    bool GetPublished(std::string_view name, std::wstring& value) const override;
-    bool SetPublished(std::string_view name, const std::wstring& value) override;
-
-private:
-    std::vector<uint8_t> png_;
 };

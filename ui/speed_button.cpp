@@ -1,6 +1,5 @@
 #include "ui/speed_button.h"
 
-#include "ui/png_property.h"
 
 void TSpeedButton::SetDown(bool value)
 {
@@ -97,25 +96,4 @@ bool TSpeedButton::SetPublished(std::string_view name, const std::wstring& value
         }
     }
     return TGraphicControl::SetPublished(name, value);
-}
-
-bool TPngSpeedButton::GetPublished(std::string_view name, std::wstring& value) const
-{
-    if (name == "PngImage") {
-        value = EncodeBase64(png_);
-        return true;
-    }
-    return TSpeedButton::GetPublished(name, value);
-}
-
-bool TPngSpeedButton::SetPublished(std::string_view name, const std::wstring& value)
-{
-    if (name == "PngImage") {
-        auto bytes = DecodeBase64(value);
-        if (!bytes)
-            return false;
-        SetPngImage(std::move(*bytes));
-        return true;
-    }
-    return TSpeedButton::SetPublished(name, value);
 }

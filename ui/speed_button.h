@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/png_image_control.h"
 
 class TSpeedButton : public TGraphicControl {
 public:
@@ -44,20 +45,12 @@ private:
 };
 
 // A speed button with a PNG glyph (published "PngImage", see ui/png_property.h).
-class TPngSpeedButton : public TSpeedButton {
+class TPngSpeedButton : public TWithPngImage<TSpeedButton> {
 public:
-    using TSpeedButton::TSpeedButton;
+    using TWithPngImage<TSpeedButton>::TWithPngImage;
     const char* ClassName() const override { return "TPngSpeedButton"; }
     bool InheritsFrom(std::string_view cls) const override
     {
         return cls == "TPngSpeedButton" || TSpeedButton::InheritsFrom(cls);
     }
-    const std::vector<uint8_t>& PngImage() const { return png_; }
-    void SetPngImage(std::vector<uint8_t> bytes) { png_ = std::move(bytes); Invalidate(); }
-
-    bool GetPublished(std::string_view name, std::wstring& value) const override;
-    bool SetPublished(std::string_view name, const std::wstring& value) override;
-
-private:
-    std::vector<uint8_t> png_;
 };

@@ -164,11 +164,7 @@ void TSkinButton::AfterMessage(TMessage& m)
     case WM_MOUSEMOVE: {
         if (IsWindowEnabled(handle_) && !Hot())
             SetMouse(mouse_ | kHot);
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = handle_;
-        TrackMouseEvent(&track);
+        TrackMouseLeave(handle_);
         return;
     }
     case WM_LBUTTONUP:

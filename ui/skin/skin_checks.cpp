@@ -33,11 +33,7 @@ void TSkinCheckBox::AfterMessage(TMessage& m)
             hot_ = true;
             Repaint();
         }
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = handle_;
-        TrackMouseEvent(&track);
+        TrackMouseLeave(handle_);
         return;
     }
     case WM_MOUSELEAVE:

@@ -52,11 +52,7 @@ void TSkinCommonControl::AfterMessage(TMessage& m)
     switch (m.Msg) {
     case WM_MOUSEMOVE: {
         mouse_ = {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = handle_;
-        TrackMouseEvent(&track);
+        TrackMouseLeave(handle_);
         Repaint();
         return;
     }

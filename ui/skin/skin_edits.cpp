@@ -162,11 +162,7 @@ void TSkinComBox::AfterMessage(TMessage& m)
             Repaint();
         }
         {
-            TRACKMOUSEEVENT track{};
-            track.cbSize = sizeof track;
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = handle_;
-            TrackMouseEvent(&track);
+            TrackMouseLeave(handle_);
         }
         return;
     case WM_MOUSELEAVE:

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/media_player.h"
+#include "ui/skin/companion_panel.h"
 #include "ui/skin/skin_data.h"
 #include "ui/skin/skinner_gdi.h"
 
@@ -42,7 +43,7 @@ void TWMediaPlayer::Place(HWND player)
             wc.cbSize = sizeof wc;
             // Double clicks as the player's own class has them.
             wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = &TWMediaPlayer::WndProc;
+            wc.lpfnWndProc = &CompanionPanelProc<TWMediaPlayer>;
             wc.hInstance = instance;
             wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
             wc.lpszClassName = kPanelClass;
@@ -54,25 +55,6 @@ void TWMediaPlayer::Place(HWND player)
     }
     SetWindowPos(window_, HWND_TOP, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK TWMediaPlayer::WndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        if (auto* self = static_cast<TWMediaPlayer*>(create->lpCreateParams))
-            self->window_ = window;
-    }
-    auto* self = reinterpret_cast<TWMediaPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, msg, wp, lp);
-    try {
-        return self->Handle(msg, wp, lp);
-    } catch (...) {
-        HandleCallbackException();
-        return 0;
-    }
 }
 
 LRESULT TWMediaPlayer::Handle(UINT msg, WPARAM wp, LPARAM lp)
@@ -96,11 +78,7 @@ LRESULT TWMediaPlayer::Handle(UINT msg, WPARAM wp, LPARAM lp)
     }
     if (IsMouseMessage(msg)) {
         if (msg == WM_MOUSEMOVE) {
-            TRACKMOUSEEVENT track{};
-            track.cbSize = sizeof track;
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = window_;
-            TrackMouseEvent(&track);
+            TrackMouseLeave(window_);
         }
         // The panel lies at the player's origin: the same coordinates.
         return SendMessageW(GetParent(window_), msg, wp, lp);

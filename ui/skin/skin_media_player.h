@@ -24,7 +24,8 @@ public:
     void Place(HWND player);
 
 private:
-    static LRESULT CALLBACK WndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    template <class Panel>
+    friend LRESULT CALLBACK CompanionPanelProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinMP& owner_;

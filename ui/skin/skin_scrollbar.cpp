@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/skin/skin_child_controls.h"
+#include "ui/skin/companion_panel.h"
 #include "ui/skin/skin_data.h"
 #include "ui/skin/skinner_gdi.h"
 
@@ -76,32 +77,13 @@ TWScrollbar::~TWScrollbar()
     }
 }
 
-LRESULT CALLBACK TWScrollbar::WndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        if (auto* self = static_cast<TWScrollbar*>(create->lpCreateParams))
-            self->window_ = window;
-    }
-    auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, msg, wp, lp);
-    try {
-        return self->Handle(msg, wp, lp);
-    } catch (...) {
-        HandleCallbackException();
-        return 0;
-    }
-}
-
 void TWScrollbar::Update(HWND parent, const RECT& rect, const TScrollLayout& layout, bool enabled, int corner)
 {
     const bool looks = layout == layout_ && enabled == enabled_ && corner == corner_;
     if (!window_ || parent != parent_) {
         if (window_)
             DestroyWindow(window_);
-        RegisterPanelClass(&TWScrollbar::WndProc);
+        RegisterPanelClass(&CompanionPanelProc<TWScrollbar>);
         window_ = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, rect.left, rect.top,
                                   rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                   GetModuleHandleW(nullptr), this);
@@ -277,11 +259,7 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_MOUSEMOVE: {
         SetHot(PartAt(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}));
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = window_;
-        TrackMouseEvent(&track);
+        TrackMouseLeave(window_);
         return 0;
     }
     case WM_MOUSELEAVE:

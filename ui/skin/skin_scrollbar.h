@@ -58,7 +58,8 @@ public:
     void Paint(HDC dc);
 
 private:
-    static LRESULT CALLBACK WndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    template <class Panel>
+    friend LRESULT CALLBACK CompanionPanelProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     TScrollPart PartAt(POINT client) const;
     void SetHot(TScrollPart part);

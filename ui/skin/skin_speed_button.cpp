@@ -120,11 +120,7 @@ void TSkinSpeedButton::ParentMessage(TMessage& m, const TWndMethod& previous,
         const bool over = Over(at) && graphic_->Enabled();
         SetMouse(over ? mouse_ | kHot : mouse_ & ~kHot);
         if (over) {
-            TRACKMOUSEEVENT track{};
-            track.cbSize = sizeof track;
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = handle_;
-            TrackMouseEvent(&track);
+            TrackMouseLeave(handle_);
         }
         return;
     }

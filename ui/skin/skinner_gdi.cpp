@@ -117,3 +117,12 @@ void DrawSkinCellCentred(TDibCanvas& work, const TSkinImage& image, int cells, i
     const int y = in.top + ((in.bottom - in.top) - c.Height()) / 2;
     work.Draw(piece, x, y, transparent);
 }
+
+void TrackMouseLeave(HWND window)
+{
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window;
+    TrackMouseEvent(&track);
+}

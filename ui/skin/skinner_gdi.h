@@ -18,6 +18,8 @@ COLORREF SkinFace(const TSkinData& data);
 // control's parent shows behind it: its background and the painted controls
 // (labels) it holds. A skinned parent paints itself as skinned.
 void PaintParentBackground(HWND control, HDC dc);
+// Asks for WM_MOUSELEAVE when the mouse leaves the window, so hot parts cool.
+void TrackMouseLeave(HWND window);
 // The same for an area r of a window's client (a control without a window
 // of its own); dc's origin is r's top-left corner.
 void PaintWindowArea(HWND window, HDC dc, const RECT& r);
