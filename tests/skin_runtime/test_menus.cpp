@@ -3,6 +3,7 @@
 // it closes or the skin goes; and the measuring of menu items that are not the
 // form's own.
 #include "tests/skin_runtime/runtime_fixture.h"
+#include "tests/support/menu_items.h"
 
 #include <algorithm>
 
@@ -16,19 +17,6 @@ namespace {
 constexpr COLORREF kMenuFace = RGB(250, 248, 240);  // "Menu" of the first test skin
 
 bool Has(const std::vector<UINT>& v, UINT x) { return std::find(v.begin(), v.end(), x) != v.end(); }
-
-int OwnerDrawnItems(HMENU menu)
-{
-    int count = 0;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE;
-        if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW))
-            ++count;
-    }
-    return count;
-}
 
 std::vector<std::wstring> ItemTexts(HMENU menu)
 {

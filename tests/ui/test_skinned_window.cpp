@@ -3,6 +3,7 @@
 // pop-up menus; the controls under their painters are skin_controls_tests'.
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "tests/ui/ui_fixture.h"
+#include "tests/support/menu_items.h"
 
 #include <functional>
 
@@ -36,19 +37,6 @@ bool Ready(HWND w)
 {
     TWinSkinForm* frame = FrameOf(w);
     return frame && frame->FrameState == fsReady;
-}
-
-int OwnerDrawnItems(HMENU menu)
-{
-    int count = 0;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE;
-        if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW))
-            ++count;
-    }
-    return count;
 }
 
 // What a timer saw of the pop-up menu that was open.
