@@ -29,11 +29,7 @@ int RunProgram(const std::function<void(TApplication&)>& onShown)
         app.CreateForm<TForm3>();
         if (onShown) {
             app.MainForm()->Show();
-            // Timers come after every posted message and paint: the first
-            // one due means the window has done what showing it asked for.
-            MSG msg;
-            while (!app.Terminated() && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_TIMER)
-                app.ProcessMessage();
+            app.ProcessUntilTimers();
             onShown(app);
         }
         app.Run();

@@ -156,6 +156,13 @@ void TApplication::ProcessMessages()
     }
 }
 
+void TApplication::ProcessUntilTimers()
+{
+    MSG msg;
+    while (!terminated_ && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_TIMER)
+        ProcessMessage();
+}
+
 void TApplication::HandleMessage()
 {
     if (!ProcessMessage())

@@ -59,6 +59,10 @@ public:
     // One message from the queue, through the filters, to its window; false when none waits.
     bool ProcessMessage();
     void ProcessMessages();
+    // Handles what is pending up to the first timer: timers come after every
+    // posted message and paint, so then a shown window has done what showing
+    // it asked for.
+    void ProcessUntilTimers();
     // One message, waiting for it when none is there.
     void HandleMessage();
     void Terminate();

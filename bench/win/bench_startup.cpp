@@ -58,9 +58,7 @@ int RunEmpty(const wchar_t* event_name)
     TEmptyForm* form = app.CreateForm<TEmptyForm>();
     form->Show();
     // As the program's start-up: shown, then every message but timers handled.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_TIMER)
-        app.ProcessMessage();
+    app.ProcessUntilTimers();
     Signal(event_name);
     return 0;
 }
