@@ -101,6 +101,8 @@ T* Named(const TComponent& owner, const char* name)
 
 TForm1::TForm1(TComponent* owner) : TForm(owner), logic_(*this)
 {
+    // The store is read on a worker while the controls are made.
+    logic_.BeginStartUp();
     Name = "Form1";
     SetCaption(L"Quorlen");
     SetClientSize(785, 595);

@@ -26,9 +26,50 @@ TMainLogic::TMainLogic(TMainView& view, TIdiomStore store)
 {
 }
 
+void TMainLogic::BeginStartUp()
+{
+    if (!start_up_.valid())
+        start_up_ = std::async(std::launch::async, [this] { return FetchList(StartUpStatement()); });
+}
+
 void TMainLogic::StartUp()
 {
-    showxx(StartUpStatement(), 1);
+    if (!start_up_.valid()) {
+        showxx(StartUpStatement(), 1);
+        return;
+    }
+    ShowList(start_up_.get(), 1);
+}
+
+TMainLogic::TFetchedList TMainLogic::FetchList(const TListStatement& statement) const
+{
+    TFetchedList fetched;
+    const auto table = store_.Select(statement.Sql, statement.Bindings);
+    if (table->RowCount() == 0)
+        return fetched;
+    const std::string first_id = FillList(fetched.List, *table);
+    if (first_id.empty())
+        return fetched;
+    try {
+        fetched.Detail = store_.Select(kDetailSql, {TBindValue::String(first_id)});
+    } catch (...) {
+        fetched.DetailError = std::current_exception();
+    }
+    return fetched;
+}
+
+void TMainLogic::ShowList(TFetchedList fetched, int empty_code)
+{
+    if (fetched.List.RowCount() == 0) {
+        showno(empty_code);
+        return;
+    }
+    list_ = std::move(fetched.List);
+    view_.ListChanged(list_);
+    if (fetched.DetailError)
+        std::rethrow_exception(fetched.DetailError);
+    if (fetched.Detail)
+        ShowExplanation(*fetched.Detail, nullptr);
 }
 
 void TMainLogic::QuickLookup(const std::string& soedit_text, int combo_index)
@@ -58,31 +99,36 @@ void TMainLogic::showxx(const TListStatement& statement, int empty_code)
         showno(empty_code);
         return;
     }
+    const std::string first_id = FillList(list_, *table);
+    view_.ListChanged(list_);
+    ShowExplanation(first_id, nullptr);
+}
+
+std::string TMainLogic::FillList(TListModel& list, TSQLiteTable& table)
+{
     // Columns are found before the list is touched, so a result without them
     // leaves the old list in place.
-    const uint32_t id = table->FieldIndex("id");
-    const uint32_t tirsel = table->FieldIndex("tirsel");
-    const uint32_t py2 = table->FieldIndex("py2");
+    const uint32_t id = table.FieldIndex("id");
+    const uint32_t tirsel = table.FieldIndex("tirsel");
+    const uint32_t py2 = table.FieldIndex("py2");
 
-    list_.Reset(ListRowFields());
-    list_.Reserve(table->RowCount());
+    list.Reset(ListRowFields());
+    list.Reserve(table.RowCount());
     std::string first_id;
     std::vector<std::string> values(3);
-    for (; !table->Eof(); table->Next()) {
-        values[0] = table->FieldAsString(id);
-        values[1] = table->FieldAsString(tirsel);
-        values[2] = table->FieldAsString(py2);
+    for (; !table.Eof(); table.Next()) {
+        values[0] = table.FieldAsString(id);
+        values[1] = table.FieldAsString(tirsel);
+        values[2] = table.FieldAsString(py2);
         // A row without an id is listed but cannot be explained.
         if (first_id.empty())
             first_id = values[0];
-        list_.Append(values);
+        list.Append(values);
     }
-    list_.ReleaseSpare();
-    list_.First();
-    list_.SetFieldVisible(0, false);
-    view_.ListChanged(list_);
-
-    ShowExplanation(first_id, nullptr);
+    list.ReleaseSpare();
+    list.First();
+    list.SetFieldVisible(0, false);
+    return first_id;
 }
 
 void TMainLogic::showno(int empty_code)
@@ -102,9 +148,14 @@ void TMainLogic::showno(int empty_code)
 bool TMainLogic::ShowExplanation(const std::string& id, std::string* idiom)
 {
     const auto table = store_.Select(kDetailSql, {TBindValue::String(id)});
-    if (table->RowCount() == 0)
+    return ShowExplanation(*table, idiom);
+}
+
+bool TMainLogic::ShowExplanation(TSQLiteTable& detail, std::string* idiom)
+{
+    if (detail.RowCount() == 0)
         return false;
-    const IdiomRecord record = ReadIdiomRecord(*table);
+    const IdiomRecord record = ReadIdiomRecord(detail);
     const std::string text = DetailText(record);
     view_.SetExplanationCaption(texts::kExplanationCaption + record.tirsel);
     view_.SetMemoText(text);

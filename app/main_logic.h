@@ -5,6 +5,9 @@
 // through TMainView. Database failures leave as ESQLiteException for the
 // window's default handler.
 #include <cstdint>
+#include <exception>
+#include <future>
+#include <memory>
 #include <string>
 
 #include "app/chain_game.h"
@@ -21,6 +24,9 @@ public:
 
     // Window creation: every idiom listed, the first one explained.
     void StartUp();
+    // Starts reading the start-up list on a worker thread, so the store is
+    // read while the window is being built; StartUp then shows it.
+    void BeginStartUp();
     // Button1 (查找): soedit's text and ComboBox1's index.
     void QuickLookup(const std::string& soedit_text, int combo_index);
     // Every change of Edit1's text.
@@ -40,11 +46,23 @@ public:
     TIdiomStore& Store() { return store_; }
 
 private:
+    // A list statement's rows, read and laid out, with its first idiom's record.
+    struct TFetchedList {
+        TListModel List;
+        std::unique_ptr<TSQLiteTable> Detail;  // null: nothing listed, or no id
+        std::exception_ptr DetailError;        // raised once the list is shown
+    };
+    TFetchedList FetchList(const TListStatement& statement) const;
+    void ShowList(TFetchedList fetched, int empty_code);
+    // Fills the list from a result; returns the first row's id.
+    static std::string FillList(TListModel& list, TSQLiteTable& table);
     // Shows the explanation of the idiom with this id; false when there is none.
     bool ShowExplanation(const std::string& id, std::string* idiom);
+    bool ShowExplanation(TSQLiteTable& detail, std::string* idiom);
 
     TMainView& view_;
     TIdiomStore store_;
     TListModel list_;
     TChainGame chain_;
+    std::future<TFetchedList> start_up_;
 };

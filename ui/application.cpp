@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <ole2.h>
 #include <shellapi.h>
@@ -13,10 +15,17 @@
 namespace {
 
 TApplication* g_application = nullptr;
+constexpr UINT_PTR kIdleTimer = 1;
 
 LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
     try {
+        if (msg == WM_TIMER && wp == kIdleTimer) {
+            KillTimer(window, kIdleTimer);
+            if (g_application)
+                g_application->RunIdleWork();
+            return 0;
+        }
         if (msg == WM_CLOSE) {
             // Closing the application (from the taskbar) closes the main form.
             if (g_application && g_application->MainForm())
@@ -173,6 +182,41 @@ void TApplication::Terminate()
 {
     if (!terminated_)
         PostQuitMessage(0);
+}
+
+int TApplication::WhenIdle(std::function<void()> work)
+{
+    const int id = next_idle_++;
+    idle_work_.emplace_back(id, std::move(work));
+    if (handle_)
+        SetTimer(handle_, kIdleTimer, USER_TIMER_MINIMUM, nullptr);
+    return id;
+}
+
+void TApplication::CancelIdle(int id)
+{
+    std::erase_if(idle_work_, [id](const auto& w) { return w.first == id; });
+}
+
+void TApplication::RunIdleWork()
+{
+    // What is queued now runs now; work queued by it waits for the next idle
+    // moment, and work it cancels does not run.
+    std::vector<int> due;
+    for (const auto& [id, work] : idle_work_)
+        due.push_back(id);
+    for (int id : due) {
+        auto it = std::find_if(idle_work_.begin(), idle_work_.end(), [id](const auto& w) { return w.first == id; });
+        if (it == idle_work_.end())
+            continue;
+        auto work = std::move(it->second);
+        idle_work_.erase(it);
+        try {
+            work();
+        } catch (...) {
+            HandleException(std::current_exception());
+        }
+    }
 }
 
 int TApplication::AddMessageFilter(TMessageFilter filter)

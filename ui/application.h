@@ -68,6 +68,13 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
+    // Runs work once, when the loop has handled every posted message and
+    // paint waiting now (it comes as a timer does). The id cancels it.
+    int WhenIdle(std::function<void()> work);
+    void CancelIdle(int id);
+    // The timer's tick: runs the work queued so far.
+    void RunIdleWork();
+
     // A filter sees every message the loop takes from the queue, for any
     // window; returning true keeps the message from being dispatched.
     using TMessageFilter = std::function<bool(MSG&)>;
@@ -102,6 +109,8 @@ private:
     bool terminated_ = false;
     std::vector<std::pair<int, TMessageFilter>> filters_;
     int next_filter_ = 1;
+    std::vector<std::pair<int, std::function<void()>>> idle_work_;
+    int next_idle_ = 1;
 };
 
 // The application object of this process, once one exists.

@@ -82,15 +82,26 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
     Button1->OnClick = [this](TControl&) { Close(); };
 
     Label1->SetCaption(kAboutDescription);
-    Handle();
-    // The browser, which starts loading the page when it is made, comes once
-    // the program is idle: the main window is on screen first.
-    SetTimer(Handle(), kCreateBrowserTimer, USER_TIMER_MINIMUM, nullptr);
+    // The window, and after it the browser, which starts loading the page
+    // when it is made, come once the program is idle: the main window is on
+    // screen first. Showing the window earlier makes both at once.
+    if (TApplication* app = Application())
+        idle_work_ = app->WhenIdle([this] { MakeWindowAtIdle(); });
+    else
+        MakeWindowAtIdle();
 }
 
 TForm3::~TForm3()
 {
+    if (TApplication* app = Application(); app && idle_work_)
+        app->CancelIdle(idle_work_);
     DestroyHandle();
+}
+
+void TForm3::MakeWindowAtIdle()
+{
+    idle_work_ = 0;
+    SetTimer(Handle(), kCreateBrowserTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 bool TForm3::IsBrowserRightClick(const MSG& msg) const

@@ -36,5 +36,8 @@ protected:
 
 private:
     void OpenHomePage();
+    void MakeWindowAtIdle();
     void CreateBrowser();
+
+    int idle_work_ = 0;
 };

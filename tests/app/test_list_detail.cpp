@@ -2,6 +2,7 @@
 #include "tests/app/app_fixture.h"
 
 #include <filesystem>
+#include <thread>
 
 #include "app/texts.h"
 
@@ -166,6 +167,86 @@ TEST_CASE("database failures: the list and the explanation keep what they can")
         CHECK(app.view.list_changes == changes + 1);
         CHECK(app.view.caption == caption);
         CHECK(app.view.memo == memo);
+    }
+}
+
+TEST_CASE("the start-up list read ahead while the window is built shows what reading it in place shows")
+{
+    AppFixture direct(DetailEntries());
+    direct.logic->StartUp();
+    AppFixture ahead(DetailEntries());
+    ahead.logic->BeginStartUp();
+    ahead.logic->BeginStartUp();  // a second call starts nothing more
+    ahead.logic->StartUp();
+    CHECK(ahead.view.rows == direct.view.rows);
+    CHECK(ahead.view.fields == direct.view.fields);
+    CHECK(ahead.view.list_changes == 1);
+    CHECK(ahead.view.caption == direct.view.caption);
+    CHECK(ahead.view.memo == direct.view.memo);
+    CHECK(ahead.statements == direct.statements);
+    CHECK(ahead.logic->List().Current() == 0);
+
+    SUBCASE("the list it made is the one later clicks and lookups use")
+    {
+        ahead.logic->RowClicked(2);
+        CHECK(U(ahead.view.caption) == "成语: 先发制人");
+        ahead.logic->QuickLookup("ma", 0);
+        CHECK(ahead.view.list_changes == 2);
+        CHECK(ahead.logic->List().RowCount() == ahead.view.rows.size());
+    }
+    SUBCASE("a later start-up reads in place again")
+    {
+        ahead.statements.clear();
+        ahead.logic->StartUp();
+        CHECK(ahead.statements == direct.statements);
+        CHECK(ahead.view.list_changes == 2);
+    }
+}
+
+TEST_CASE("reading ahead runs the start-up statements away from the window's thread")
+{
+    AppFixture app(DetailEntries());
+    std::vector<std::thread::id> threads;
+    app.logic->Store().SetOnQuery([&](TSQLiteDatabase&, const std::string&) { threads.push_back(std::this_thread::get_id()); });
+    app.logic->BeginStartUp();
+    app.logic->StartUp();
+    REQUIRE(threads.size() == 2);  // the list, then the first idiom's record
+    CHECK(threads[0] != std::this_thread::get_id());
+    CHECK(threads[1] == threads[0]);
+}
+
+TEST_CASE("a start-up read ahead that fails reports it when the window asks for the list")
+{
+    AppFixture app(DetailEntries());
+
+    SUBCASE("no store: the error of the list statement, nothing shown")
+    {
+        std::filesystem::remove(app.file());
+        app.logic->BeginStartUp();
+        CHECK_THROWS_WITH_AS(app.logic->StartUp(),
+                             "Error executing SQL.\rError [1]: SQL error or missing database.\r\"error\": "
+                             "no such table: tirsel",
+                             ESQLiteException);
+        CHECK(app.view.list_changes == 0);
+        CHECK(app.view.memo.empty());
+        CHECK(app.logic->List().RowCount() == 0);
+    }
+    SUBCASE("only the detail statement fails: the rows show, then the error")
+    {
+        app.Alter("alter table tirsel drop column oth");
+        app.logic->BeginStartUp();
+        CHECK_THROWS_WITH_AS(app.logic->StartUp(), "Field not found in dataset: oth", ESQLiteException);
+        CHECK(app.view.list_changes == 1);
+        CHECK(app.view.rows.size() == 3);
+        CHECK(app.view.memo.empty());
+    }
+    SUBCASE("an empty store: the placeholder row, as in place")
+    {
+        app.Alter("delete from tirsel");
+        app.logic->BeginStartUp();
+        app.logic->StartUp();
+        REQUIRE(app.view.rows.size() == 1);
+        CHECK(app.view.rows[0][1] == "无此开头成语");
     }
 }
 

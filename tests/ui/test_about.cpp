@@ -63,7 +63,7 @@ TEST_CASE("the about window is created hidden, with its layout and texts")
     CHECK(about.WebBrowser1->Address() == L"http://www.example.com/softtj.php?ref=shuoming");
 }
 
-TEST_CASE("the about page's browser is made when the program is idle or the window shows, in its tab place")
+TEST_CASE("the about window and its page's browser are made when the program is idle or the window shows")
 {
     TWindowFixture f;
     auto siblings_in_order = [](TForm3& about) {
@@ -75,8 +75,13 @@ TEST_CASE("the about page's browser is made when the program is idle or the wind
     SUBCASE("idle")
     {
         TForm3& about = *f.app.CreateForm<TForm3>();
-        CHECK(about.HandleAllocated());
-        CHECK_FALSE(about.WebBrowser1->HandleAllocated());
+        CHECK_FALSE(about.HandleAllocated());
+        for (int i = 0; i < 200 && !about.HandleAllocated(); ++i) {
+            Sleep(5);
+            f.Pump();
+        }
+        REQUIRE(about.HandleAllocated());
+        CHECK_FALSE(IsWindowVisible(about.Handle()));
         for (int i = 0; i < 200 && !about.WebBrowser1->HandleAllocated(); ++i) {
             Sleep(5);
             f.Pump();
@@ -90,9 +95,20 @@ TEST_CASE("the about page's browser is made when the program is idle or the wind
     {
         TForm3& about = *f.app.CreateForm<TForm3>();
         ShowWindow(about.Handle(), SW_SHOWNOACTIVATE);
+        CHECK(about.HandleAllocated());
         CHECK(about.WebBrowser1->HandleAllocated());
         CHECK(siblings_in_order(about));
         ShowWindow(about.Handle(), SW_HIDE);
+    }
+    SUBCASE("gone first: its idle work goes with it")
+    {
+        auto* about = f.app.CreateForm<TForm3>();
+        f.app.FreeComponent(about);
+        for (int i = 0; i < 10; ++i) {
+            Sleep(5);
+            f.Pump();
+        }
+        CHECK(FindWindowW(L"TForm3", nullptr) == nullptr);
     }
 }
 

@@ -414,6 +414,34 @@ TEST_CASE("message filters see every queued message and may drop it")
     CHECK(clicks == 1);
 }
 
+TEST_CASE("idle work runs once, after the messages already waiting, unless cancelled")
+{
+    TWidgetFixture f;
+    std::vector<std::string> order;
+    f.app.WhenIdle([&] {
+        order.push_back("first");
+        f.app.WhenIdle([&] { order.push_back("queued by work"); });
+    });
+    const int cancelled = f.app.WhenIdle([&] { order.push_back("cancelled"); });
+    f.app.WhenIdle([&] { throw Exception("idle failure"); });
+    f.app.WhenIdle([&] { order.push_back("after a failure"); });
+    f.app.CancelIdle(cancelled);
+    std::vector<std::wstring> boxes;
+    f.app.OnMessageBox = [&](const TMessageBoxRequest& r) -> std::optional<int> {
+        boxes.push_back(r.Text);
+        return IDOK;
+    };
+    PostMessageW(f.form->Push->Handle(), WM_NULL, 0, 0);
+    f.app.ProcessUntilTimers();  // the posted message, not yet the idle work
+    CHECK(order.empty());
+    for (int i = 0; i < 100 && order.size() < 3; ++i) {
+        Sleep(5);
+        f.app.ProcessMessages();
+    }
+    CHECK(order == std::vector<std::string>{"first", "after a failure", "queued by work"});
+    CHECK(boxes == std::vector<std::wstring>{L"idle failure"});
+}
+
 TEST_CASE("message boxes: never forced to the foreground, owned by the active form")
 {
     TWidgetFixture f;
