@@ -109,6 +109,20 @@ void TDBGridEh::ShowRows()
         SendMessageW(h, LVM_ENSUREVISIBLE, current, FALSE);
     }
     InvalidateRect(h, nullptr, TRUE);
+    if (!IsWindowVisible(h))
+        LayOutHidden();
+}
+
+void TDBGridEh::LayOutHidden()
+{
+    // The list works out its row metrics and scroll range at its first
+    // paint, and a list on screen redraws its scroll bars on the way, twice.
+    // One paint into a memory DC while it is hidden does that work unseen.
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return;
+    SendMessageW(handle_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    DeleteDC(dc);
 }
 
 bool TDBGridEh::BlocksHeaderChange(const NMHDR& header) const

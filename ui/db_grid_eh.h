@@ -50,6 +50,7 @@ protected:
 private:
     void RebuildColumns();
     void ShowRows();
+    void LayOutHidden();
     bool ColumnHidden(int column) const;
     bool BlocksHeaderChange(const NMHDR& header) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -22,6 +23,100 @@ int Stride(int width) { return (width * 3 + 3) & ~3; }
 
 bool IsMagenta(const uint8_t* p) { return p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF; }
 
+// Painting makes and drops a canvas for nearly every part it draws, and the
+// pixels of a fresh bitmap cost a page fault each on first touch, which some
+// systems make dear. A thread keeps the bitmaps of its last few canvases for
+// the next ones: a canvas may get a bigger bitmap than it asked for and uses
+// its top-left corner.
+struct TScratch {
+    HDC Dc = nullptr;
+    HBITMAP Bitmap = nullptr;
+    HGDIOBJ Old = nullptr;
+    uint8_t* Bits = nullptr;
+    int Width = 0;
+    int Height = 0;
+    int SavedState = 0;
+};
+
+class TScratchPool {
+public:
+    TScratchPool() = default;
+    TScratchPool(const TScratchPool&) = delete;
+    TScratchPool& operator=(const TScratchPool&) = delete;
+    ~TScratchPool()
+    {
+        for (TScratch& s : kept_)
+            Free(s);
+    }
+
+    // The smallest kept bitmap that holds width x height, or a new one.
+    std::optional<TScratch> Take(int width, int height)
+    {
+        auto best = kept_.end();
+        for (auto it = kept_.begin(); it != kept_.end(); ++it)
+            if (it->Width >= width && it->Height >= height &&
+                (best == kept_.end() || Area(*it) < Area(*best)))
+                best = it;
+        if (best != kept_.end()) {
+            TScratch s = *best;
+            kept_.erase(best);
+            return s;
+        }
+        return Make(width, height);
+    }
+
+    // Back to the pool, its drawing state as it was made; past the limit the
+    // smallest goes.
+    void Give(TScratch s)
+    {
+        RestoreDC(s.Dc, s.SavedState);
+        s.SavedState = SaveDC(s.Dc);
+        kept_.push_back(s);
+        if (kept_.size() > kKept) {
+            auto smallest = std::min_element(kept_.begin(), kept_.end(),
+                                             [](const TScratch& a, const TScratch& b) { return Area(a) < Area(b); });
+            Free(*smallest);
+            kept_.erase(smallest);
+        }
+    }
+
+private:
+    static constexpr size_t kKept = 4;
+    static long long Area(const TScratch& s) { return static_cast<long long>(s.Width) * s.Height; }
+
+    static std::optional<TScratch> Make(int width, int height)
+    {
+        BITMAPINFO info = TopDown24(width, height);
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!bitmap)
+            return std::nullopt;
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (!dc) {
+            DeleteObject(bitmap);
+            return std::nullopt;
+        }
+        TScratch s{dc, bitmap, SelectObject(dc, bitmap), static_cast<uint8_t*>(bits), width, height, 0};
+        s.SavedState = SaveDC(dc);
+        return s;
+    }
+
+    static void Free(TScratch& s)
+    {
+        SelectObject(s.Dc, s.Old);
+        DeleteDC(s.Dc);
+        DeleteObject(s.Bitmap);
+    }
+
+    std::vector<TScratch> kept_;
+};
+
+TScratchPool& ThreadScratch()
+{
+    thread_local TScratchPool pool;
+    return pool;
+}
+
 } // namespace
 
 TDibCanvas::TDibCanvas(int width, int height) { Resize(width, height); }
@@ -30,16 +125,14 @@ TDibCanvas::~TDibCanvas() { Release(); }
 
 void TDibCanvas::Release()
 {
-    if (dc_) {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    if (bitmap_)
-        DeleteObject(bitmap_);
+    if (dc_)
+        ThreadScratch().Give({dc_, bitmap_, old_, bits_, bitmap_width_, bitmap_height_, saved_state_});
     dc_ = nullptr;
     bitmap_ = nullptr;
+    old_ = nullptr;
     bits_ = nullptr;
     width_ = height_ = stride_ = 0;
+    bitmap_width_ = bitmap_height_ = saved_state_ = 0;
 }
 
 bool TDibCanvas::Resize(int width, int height)
@@ -49,23 +142,23 @@ bool TDibCanvas::Resize(int width, int height)
     Release();
     if (width <= 0 || height <= 0)
         return false;
-    BITMAPINFO info = TopDown24(width, height);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap)
+    std::optional<TScratch> s = ThreadScratch().Take(width, height);
+    if (!s)
         return false;
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) {
-        DeleteObject(bitmap);
-        return false;
-    }
-    bitmap_ = bitmap;
-    dc_ = dc;
-    old_ = SelectObject(dc_, bitmap_);
-    bits_ = static_cast<uint8_t*>(bits);
+    dc_ = s->Dc;
+    bitmap_ = s->Bitmap;
+    old_ = s->Old;
+    bits_ = s->Bits;
+    bitmap_width_ = s->Width;
+    bitmap_height_ = s->Height;
+    saved_state_ = s->SavedState;
     width_ = width;
     height_ = height;
-    stride_ = Stride(width);
+    stride_ = Stride(bitmap_width_);
+    // As a fresh bitmap would be: black.
+    GdiFlush();
+    for (int y = 0; y < height_; ++y)
+        std::memset(Row(y), 0, static_cast<size_t>(width_) * 3);
     return true;
 }
 

@@ -16,7 +16,7 @@ public:
     TDibCanvas(const TDibCanvas&) = delete;
     TDibCanvas& operator=(const TDibCanvas&) = delete;
 
-    // Makes the canvas width x height (contents undefined); false when GDI refuses.
+    // Makes the canvas width x height, black; false when GDI refuses.
     bool Resize(int width, int height);
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -43,6 +43,10 @@ private:
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
+    // The bitmap may be bigger than the canvas (it is reused).
+    int bitmap_width_ = 0;
+    int bitmap_height_ = 0;
+    int saved_state_ = 0;
 };
 
 // Copies an image straight to a device context (no transparency).
