@@ -16,6 +16,12 @@ public:
 
     WNDPROC Proc() const { return proc_; }
 
+    // For a window that must keep this procedure after the object goes,
+    // because someone subclassed it later and taking it out would cut them
+    // off: from now on the code hands every message to previous (through the
+    // ANSI or Unicode door it was installed with), and it outlives this thunk.
+    void Abandon(HWND window, WNDPROC previous, bool unicode);
+
 private:
     void* code_ = nullptr;
     WNDPROC proc_ = nullptr;

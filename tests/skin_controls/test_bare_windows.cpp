@@ -137,3 +137,62 @@ TEST_CASE("Cells of check and radio images")
     CHECK(CheckCell(2, BST_CHECKED, false, false, false) == 2);
     CHECK(CheckCell(1, BST_CHECKED, true, false, false) == 1);
 }
+
+namespace {
+
+// A procedure put on a window after its painter: it counts what it sees and
+// passes everything on.
+struct TLaterSubclass {
+    static inline WNDPROC Previous = nullptr;
+    static inline int Seen = 0;
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_APP + 7)
+            ++Seen;
+        return CallWindowProcW(Previous, window, msg, wp, lp);
+    }
+};
+
+} // namespace
+
+TEST_CASE("A bare window's painter gives back its procedure when it goes, or passes on when it cannot")
+{
+    TSkinnedWindow w(CheckSkinIni(), CheckSkinBitmaps());
+    w.Show();
+    HWND check = CreateWindowExW(0, L"BUTTON", L"Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 10, 120, 20,
+                                 w.form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    REQUIRE(check);
+    const auto original = GetWindowLongPtrW(check, GWLP_WNDPROC);
+
+    SUBCASE("nobody came after it: the window gets its own procedure back")
+    {
+        {
+            TSkinCheckBox painter(nullptr);
+            painter.AttachHandle(check, w.data, *w.frame);
+            CHECK(GetWindowLongPtrW(check, GWLP_WNDPROC) != original);
+            CHECK(TSkinControl::FromWindow(check) == &painter);
+        }
+        CHECK(GetWindowLongPtrW(check, GWLP_WNDPROC) == original);
+        CHECK(TSkinControl::FromWindow(check) == nullptr);
+    }
+    SUBCASE("subclassed after it: both procedures keep getting the messages")
+    {
+        {
+            TSkinCheckBox painter(nullptr);
+            painter.AttachHandle(check, w.data, *w.frame);
+            TLaterSubclass::Seen = 0;
+            TLaterSubclass::Previous = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(check, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TLaterSubclass::Proc)));
+        }
+        CHECK(GetWindowLongPtrW(check, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TLaterSubclass::Proc));
+        SendMessageW(check, WM_APP + 7, 0, 0);
+        CHECK(TLaterSubclass::Seen == 1);
+        // The button's own procedure still answers: the check follows.
+        SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
+        CHECK(SendMessageW(check, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        wchar_t text[16] = {};
+        CHECK(GetWindowTextW(check, text, 16) == 5);
+        CHECK(std::wstring(text) == L"Check");
+    }
+    DestroyWindow(check);
+}

@@ -372,3 +372,54 @@ TEST_CASE("a component for its own form only: skins that form at once and stops 
         CHECK(f.Frame(other) != nullptr);
     }
 }
+
+namespace {
+
+struct TLaterFrameSubclass {
+    static inline WNDPROC Previous = nullptr;
+    static inline int Seen = 0;
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_COMMAND && wp == 4242)
+            ++Seen;
+        return CallWindowProcW(Previous, window, msg, wp, lp);
+    }
+};
+
+} // namespace
+
+TEST_CASE("a window subclassed after its frame keeps every procedure when skinning goes off and on")
+{
+    TRuntimeFixture f;
+    HWND w = f.SkinnedWindow();
+    REQUIRE(f.Frame(w));
+    TLaterFrameSubclass::Seen = 0;
+    TLaterFrameSubclass::Previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TLaterFrameSubclass::Proc)));
+
+    f.Data().SetActive(false);
+    REQUIRE(PumpUntil([&] { return f.Manager().Frames().empty(); }));
+    Pump();
+    CHECK(GetWindowLongPtrW(w, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TLaterFrameSubclass::Proc));
+    CHECK(SendMessageW(w, SKINMSG_QUERY, 0, 0) == 0);
+    SendMessageW(w, WM_COMMAND, 4242, 0);
+    CHECK(TLaterFrameSubclass::Seen == 1);
+    CHECK(WindowLogs()[w].Commands == std::vector<WPARAM>{4242});
+
+    // A window of no form is framed again when it is next activated.
+    f.Data().SetActive(true);
+    REQUIRE(PumpUntil([&] { return f.Manager().Running; }));
+    HWND other = f.Window();
+    ShowWindow(other, SW_SHOW);
+    SetForegroundWindow(other);
+    Pump();
+    SetForegroundWindow(w);
+    REQUIRE(PumpUntil([&] {
+        TWinSkinForm* frame = f.Frame(w);
+        return frame && frame->FrameState == fsReady;
+    }));
+    CHECK(SendMessageW(w, SKINMSG_QUERY, 0, 0) == 1);
+    SendMessageW(w, WM_COMMAND, 4242, 0);
+    CHECK(TLaterFrameSubclass::Seen == 2);
+    CHECK(WindowLogs()[w].Commands == std::vector<WPARAM>{4242, 4242});
+}

@@ -66,7 +66,10 @@ void TSkinControl::AttachHandle(HWND window, TSkinData& data, TSkinControlList& 
     handle_ = window;
     unicode_ = IsWindowUnicode(window) != FALSE;
     caption_ = CaptionText();
-    const auto proc = reinterpret_cast<LONG_PTR>(&TSkinControl::BareWindowProc);
+    // The window reaches its painter through a thunk rather than a window
+    // property: a property lookup is a trip to another process on some systems.
+    bare_thunk_ = std::make_unique<TWndProcThunk>(this, &TSkinControl::BareThunkProc);
+    const auto proc = reinterpret_cast<LONG_PTR>(bare_thunk_->Proc());
     Bind();
     old_wnd_proc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(window, GWLP_WNDPROC, proc)
                                                        : SetWindowLongPtrA(window, GWLP_WNDPROC, proc));
@@ -93,15 +96,17 @@ void TSkinControl::Unhook()
     hooked_ = false;
     if (control_) {
         control_->WindowProc = old_window_proc_;
-    } else if (IsWindow(handle_)) {
-        const auto ours = reinterpret_cast<LONG_PTR>(&TSkinControl::BareWindowProc);
+    } else if (IsWindow(handle_) && bare_thunk_) {
+        const auto ours = reinterpret_cast<LONG_PTR>(bare_thunk_->Proc());
         const auto old = reinterpret_cast<LONG_PTR>(old_wnd_proc_);
         // Only when nobody subclassed the window after us; otherwise the
-        // chain would lose them.
+        // chain would lose them, and our procedure stays, passing everything on.
         if (unicode_ && GetWindowLongPtrW(handle_, GWLP_WNDPROC) == ours)
             SetWindowLongPtrW(handle_, GWLP_WNDPROC, old);
         else if (!unicode_ && GetWindowLongPtrA(handle_, GWLP_WNDPROC) == ours)
             SetWindowLongPtrA(handle_, GWLP_WNDPROC, old);
+        else
+            bare_thunk_->Abandon(handle_, old_wnd_proc_, unicode_);
     }
     if (IsWindow(handle_) && FromWindow(handle_) == this)
         RemovePropW(handle_, kSkinnerProp);
@@ -128,11 +133,9 @@ void TSkinControl::SkinChanged()
     Repaint();
 }
 
-LRESULT CALLBACK TSkinControl::BareWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+LRESULT TSkinControl::BareThunkProc(void* object, UINT msg, WPARAM wp, LPARAM lp)
 {
-    TSkinControl* self = FromWindow(window);
-    if (!self)
-        return DefWindowProcW(window, msg, wp, lp);
+    auto* self = static_cast<TSkinControl*>(object);
     TMessage m{msg, wp, lp, 0};
     try {
         self->Dispatch(m);

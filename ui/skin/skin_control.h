@@ -15,6 +15,7 @@
 #include "data/streams.h"
 #include "ui/control.h"
 #include "ui/skin/skin_messages.h"
+#include "ui/wnd_thunk.h"
 
 class TSkinData;
 class TSkinControlList;
@@ -110,7 +111,7 @@ protected:
 
 private:
     void Dispatch(TMessage& m);
-    static LRESULT CALLBACK BareWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT BareThunkProc(void* object, UINT msg, WPARAM wp, LPARAM lp);
     void Bind();
 
     TWndMethod old_window_proc_;
@@ -118,6 +119,7 @@ private:
     // (and with it the painter) does not return into a freed painter.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     WNDPROC old_wnd_proc_ = nullptr;
+    std::unique_ptr<TWndProcThunk> bare_thunk_;  // a bare window's procedure
     bool hooked_ = false;
     TColor saved_color_ = 0;
     bool color_saved_ = false;

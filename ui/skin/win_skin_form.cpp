@@ -19,10 +19,6 @@ namespace {
 
 constexpr UINT_PTR kFrameTimerId = 0x3550;
 constexpr UINT kFrameTimerInterval = 250;
-// When a skinned frame could not take its procedure back (someone subclassed
-// the window after it), the procedure it replaced stays here so that calls
-// that still reach it pass through.
-constexpr wchar_t kPreviousPropName[] = L"QuorlenSkinPrevious";
 
 TSkinImage CellImage(const TSkinImage& image, int cells, int cell, bool stacked = false)
 {
@@ -166,19 +162,11 @@ TWinSkinForm::~TWinSkinForm()
 
 // ---- subclassing ----
 
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
+LRESULT TWinSkinForm::SubclassProc(void* object, UINT msg, WPARAM wp, LPARAM lp)
 {
-    auto* frame = static_cast<TWinSkinForm*>(GetPropW(window, kFramePropName));
-    if (!frame) {
-        auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, kPreviousPropName));
-        if (previous)
-            return IsWindowUnicode(window) ? CallWindowProcW(previous, window, msg, wp, lp)
-                                           : CallWindowProcA(previous, window, msg, wp, lp);
-        return DefWindowProcW(window, msg, wp, lp);
-    }
     TMessage m{msg, wp, lp, 0};
     try {
-        frame->WndProc(m);
+        static_cast<TWinSkinForm*>(object)->WndProc(m);
     } catch (...) {
         HandleCallbackException();
     }
@@ -188,8 +176,11 @@ LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wp, LP
 void TWinSkinForm::Subclass()
 {
     unicode_ = IsWindowUnicode(window_) != FALSE;
+    // The property names the frame for whoever asks; messages reach it
+    // through the thunk, without a property lookup each.
     SetPropW(window_, kFramePropName, this);
-    const auto proc = reinterpret_cast<LONG_PTR>(SubclassProc);
+    thunk_ = std::make_unique<TWndProcThunk>(this, &TWinSkinForm::SubclassProc);
+    const auto proc = reinterpret_cast<LONG_PTR>(thunk_->Proc());
     previousProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(window_, GWLP_WNDPROC, proc)
                                                        : SetWindowLongPtrA(window_, GWLP_WNDPROC, proc));
     subclassed_ = true;
@@ -207,14 +198,15 @@ void TWinSkinForm::Unsubclass()
     if (!IsWindow(window_))
         return;
     const auto current = reinterpret_cast<WNDPROC>(GetLong(window_, GWLP_WNDPROC, unicode_));
-    if (current == SubclassProc) {
+    if (thunk_ && current == thunk_->Proc()) {
         const auto previous = reinterpret_cast<LONG_PTR>(previousProc_);
         if (unicode_)
             SetWindowLongPtrW(window_, GWLP_WNDPROC, previous);
         else
             SetWindowLongPtrA(window_, GWLP_WNDPROC, previous);
-    } else {
-        SetPropW(window_, kPreviousPropName, reinterpret_cast<HANDLE>(previousProc_));
+    } else if (thunk_) {
+        // Subclassed after us: our procedure stays in the chain, passing on.
+        thunk_->Abandon(window_, previousProc_, unicode_);
     }
     RemovePropW(window_, kFramePropName);
 }

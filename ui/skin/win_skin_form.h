@@ -14,6 +14,7 @@
 #include "ui/control.h"
 #include "ui/skin/frame_layout.h"
 #include "ui/skin/gdi_canvas.h"
+#include "ui/wnd_thunk.h"
 
 class TCustomForm;
 class TSkinData;
@@ -183,7 +184,7 @@ public:
     std::shared_ptr<const bool> AliveToken() const { return alive_; }
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT SubclassProc(void* object, UINT msg, WPARAM wp, LPARAM lp);
     static void CALLBACK FrameTimer(HWND window, UINT, UINT_PTR id, DWORD);
     void Previous(TMessage& m);
     bool Stage1(TMessage& m);
@@ -220,6 +221,7 @@ private:
     bool subclassed_ = false;
     bool unicode_ = true;
     WNDPROC previousProc_ = nullptr;
+    std::unique_ptr<TWndProcThunk> thunk_;
     TWndMethod previousWindowProc_;
     bool windowProcReplaced_ = false;
     TColor savedColor_ = 0;
