@@ -231,6 +231,13 @@ void BlitImage(HDC dc, int x, int y, const TSkinImage& image)
     SetDIBitsToDevice(dc, x, y, w, h, 0, 0, 0, h, rows.data(), &info, DIB_RGB_COLORS);
 }
 
+void DrawIconSized(HDC dc, int x, int y, HICON icon, int width, int height)
+{
+    // Not through a scaled copy of the icon first: drawing scales it anyway,
+    // and under some systems each copy is a dozen requests to another process.
+    DrawIconEx(dc, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+}
+
 HRGN RegionFromRects(const std::vector<TSkinRect>& rects)
 {
     if (rects.empty())

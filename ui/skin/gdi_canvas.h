@@ -52,6 +52,9 @@ private:
 // Copies an image straight to a device context (no transparency).
 void BlitImage(HDC dc, int x, int y, const TSkinImage& image);
 
+// Draws an icon at the given size, scaled by the system as it draws.
+void DrawIconSized(HDC dc, int x, int y, HICON icon, int width, int height);
+
 // A region of rectangles; null for an empty list.
 HRGN RegionFromRects(const std::vector<TSkinRect>& rects);
 

@@ -121,10 +121,7 @@ void TWinSysButton::DrawTo(TDibCanvas& canvas, int cell)
     if (Def.Action == 3 || Def.Action == 11) {
         if (HICON icon = ApplicationIcon()) {
             const int w = BoundsRect.Width(), h = BoundsRect.Height();
-            auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, w, h, 0));
-            DrawIconEx(canvas.DC(), BoundsRect.Left, BoundsRect.Top, copy ? copy : icon, w, h, 0, nullptr, DI_NORMAL);
-            if (copy)
-                DestroyIcon(copy);
+            DrawIconSized(canvas.DC(), BoundsRect.Left, BoundsRect.Top, icon, w, h);
             return;
         }
         canvas.Draw(Owner.IconBitmap, BoundsRect.Left, BoundsRect.Top, true);
@@ -421,12 +418,8 @@ void TWinSkinForm::DrawIconBitmap()
     auto icon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
     if (!icon)
         icon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
-    if (icon) {
-        auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, w, h, 0));
-        DrawIconEx(canvas.DC(), 0, 0, copy ? copy : icon, w, h, 0, nullptr, DI_NORMAL);
-        if (copy)
-            DestroyIcon(copy);
-    }
+    if (icon)
+        DrawIconSized(canvas.DC(), 0, 0, icon, w, h);
     IconBitmap = canvas.ToImage();
 }
 

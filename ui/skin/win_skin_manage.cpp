@@ -45,12 +45,8 @@ TSkinImage ApplicationIconImage()
         if (!icon)
             icon = reinterpret_cast<HICON>(SendMessageW(app->Handle(), WM_GETICON, ICON_BIG, 0));
     }
-    if (icon) {
-        auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, w, h, 0));
-        DrawIconEx(canvas.DC(), 0, 0, copy ? copy : icon, w, h, 0, nullptr, DI_NORMAL);
-        if (copy)
-            DestroyIcon(copy);
-    }
+    if (icon)
+        DrawIconSized(canvas.DC(), 0, 0, icon, w, h);
     return canvas.ToImage();
 }
 
