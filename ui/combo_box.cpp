@@ -13,6 +13,31 @@ void TCustomComboBox::CreateParams(TCreateParams& params)
     TWinControl::CreateParams(params);
     params.ClassName = L"COMBOBOX";
     params.Style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+    // Made with its dropped height already: each later resize also moves the
+    // list's own window, which costs some systems a good many requests.
+    params.Height = DroppedHeight(FontLineHeight());
+    dropped_height_ = params.Height;
+}
+
+int TCustomComboBox::DroppedHeight(int item_height) const
+{
+    int entries = items_.empty() ? 1 : static_cast<int>(items_.size());
+    if (drop_down_count_ > 0)
+        entries = std::min(entries, drop_down_count_);
+    return height_ + item_height * entries + 4;
+}
+
+int TCustomComboBox::FontLineHeight() const
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return 0;
+    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return tm.tmHeight;
 }
 
 void TCustomComboBox::CreateWnd()
@@ -44,11 +69,13 @@ void TCustomComboBox::FitHeights()
     }
     // The window's own height is the closed part and the dropped list; the
     // list shows whole entries only, so leave it room for every one of them.
-    auto item = static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, 0, 0));
-    int entries = items_.empty() ? 1 : static_cast<int>(items_.size());
-    if (drop_down_count_ > 0)
-        entries = std::min(entries, drop_down_count_);
-    SetWindowPos(h, nullptr, 0, 0, width_, height_ + item * entries + 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int dropped = DroppedHeight(static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, 0, 0)));
+    RECT r;
+    GetWindowRect(h, &r);
+    if (dropped == dropped_height_ && r.right - r.left == width_)
+        return;
+    SetWindowPos(h, nullptr, 0, 0, width_, dropped, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    dropped_height_ = dropped;
 }
 
 void TCustomComboBox::SetDropDownCount(int count)

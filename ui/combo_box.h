@@ -40,10 +40,15 @@ protected:
 
 private:
     void FitHeights();
+    // The window's height with the list dropped, for entries of this height.
+    int DroppedHeight(int item_height) const;
+    // The list's entry height the font will give, before there is a window.
+    int FontLineHeight() const;
 
     std::vector<std::wstring> items_;
     int item_index_ = -1;
     int drop_down_count_ = 0;
+    int dropped_height_ = 0;  // as last given to the window
 };
 
 class TComboBox : public TCustomComboBox {

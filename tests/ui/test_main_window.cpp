@@ -168,6 +168,36 @@ TEST_CASE("the drop-down lists: entries, first choices, closed and dropped heigh
     }
 }
 
+TEST_CASE("a drop-down list re-sizes its dropped list when its entries or DropDownCount change")
+{
+    TWindowFixture f;
+    TComboBox& combo = *f.form->ComboBox1;
+    auto dropped_list_height = [&] {
+        SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+        f.Pump();
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(combo.Handle(), &info);
+        RECT list;
+        GetClientRect(info.hwndList, &list);
+        SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+        f.Pump();
+        return static_cast<int>(list.bottom);
+    };
+    const auto item = static_cast<int>(SendMessageW(combo.Handle(), CB_GETITEMHEIGHT, 0, 0));
+    combo.SetItems({L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"});
+    CHECK(dropped_list_height() >= 9 * item);
+    combo.SetDropDownCount(3);
+    const int three = dropped_list_height();
+    CHECK(three >= 3 * item);
+    CHECK(three < 4 * item + 4);
+    combo.SetDropDownCount(0);
+    CHECK(dropped_list_height() >= 9 * item);
+    RECT closed;
+    GetWindowRect(combo.Handle(), &closed);
+    CHECK(closed.bottom - closed.top == 28);
+}
+
 TEST_CASE("Tab walks the controls in the window's tab order and wraps around")
 {
     TWindowFixture f;
