@@ -30,6 +30,13 @@ std::unique_ptr<TSQLiteTable> TIdiomStore::Select(const std::string& sql, const 
     return std::make_unique<TSQLiteTable>(*db, sql, bindings);
 }
 
+void TIdiomStore::SelectEach(const std::string& sql, const TBindings& bindings, uint32_t batchRows,
+                             const std::function<void(TSQLiteTable&)>& onBatch) const
+{
+    const auto db = Open();
+    TSQLiteTable::ForEachBatch(*db, sql, bindings, batchRows, onBatch);
+}
+
 void TIdiomStore::SetRandomSource(std::shared_ptr<TRandomSource> source)
 {
     random_ = source ? std::move(source) : std::make_shared<TRandomSource>();

@@ -1,6 +1,8 @@
 #pragma once
 // Where every lookup and chain step gets its connection: the idiom store,
 // opened and keyed afresh for each statement and released right after it.
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +17,9 @@ public:
     std::unique_ptr<TSQLiteDatabase> Open() const;
     // Opens a connection, runs one SELECT into a table and closes the connection.
     std::unique_ptr<TSQLiteTable> Select(const std::string& sql, const TBindings& bindings = {}) const;
+    // As Select, for a result read once: its rows come batchRows at a time.
+    void SelectEach(const std::string& sql, const TBindings& bindings, uint32_t batchRows,
+                    const std::function<void(TSQLiteTable&)>& onBatch) const;
 
     // One source for all connections, so a seeded game is repeatable although
     // each step opens its own connection.

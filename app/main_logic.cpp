@@ -34,20 +34,30 @@ void TMainLogic::BeginStartUp()
 
 void TMainLogic::StartUp()
 {
-    if (!start_up_.valid()) {
-        showxx(StartUpStatement(), 1);
-        return;
-    }
-    ShowList(start_up_.get(), 1);
+    ShowList(start_up_.valid() ? start_up_.get() : FetchList(StartUpStatement()), 1);
 }
 
 TMainLogic::TFetchedList TMainLogic::FetchList(const TListStatement& statement) const
 {
+    // The rows go straight into a list of their own, a batch at a time: the
+    // whole result is never held twice, and a fresh process pays for every
+    // page of memory it touches.
+    constexpr uint32_t kBatchRows = 1024;
     TFetchedList fetched;
-    const auto table = store_.Select(statement.Sql, statement.Bindings);
-    if (table->RowCount() == 0)
+    TListColumns columns{};
+    std::string first_id;
+    bool started = false;
+    store_.SelectEach(statement.Sql, statement.Bindings, kBatchRows, [&](TSQLiteTable& batch) {
+        if (!started) {
+            columns = ListColumns(batch);
+            fetched.List.Reset(ListRowFields());
+            started = true;
+        }
+        AppendRows(fetched.List, batch, columns, first_id);
+    });
+    if (!started)
         return fetched;
-    const std::string first_id = FillList(fetched.List, *table);
+    FinishList(fetched.List);
     if (first_id.empty())
         return fetched;
     try {
@@ -108,27 +118,39 @@ std::string TMainLogic::FillList(TListModel& list, TSQLiteTable& table)
 {
     // Columns are found before the list is touched, so a result without them
     // leaves the old list in place.
-    const uint32_t id = table.FieldIndex("id");
-    const uint32_t tirsel = table.FieldIndex("tirsel");
-    const uint32_t py2 = table.FieldIndex("py2");
-
+    const TListColumns columns = ListColumns(table);
     list.Reset(ListRowFields());
     list.Reserve(table.RowCount());
     std::string first_id;
+    AppendRows(list, table, columns, first_id);
+    FinishList(list);
+    return first_id;
+}
+
+TMainLogic::TListColumns TMainLogic::ListColumns(const TSQLiteTable& table)
+{
+    return {table.FieldIndex("id"), table.FieldIndex("tirsel"), table.FieldIndex("py2")};
+}
+
+void TMainLogic::AppendRows(TListModel& list, TSQLiteTable& table, const TListColumns& columns, std::string& first_id)
+{
     std::vector<std::string> values(3);
     for (; !table.Eof(); table.Next()) {
-        values[0] = table.FieldAsString(id);
-        values[1] = table.FieldAsString(tirsel);
-        values[2] = table.FieldAsString(py2);
+        values[0] = table.FieldAsString(columns.Id);
+        values[1] = table.FieldAsString(columns.Idiom);
+        values[2] = table.FieldAsString(columns.Pinyin);
         // A row without an id is listed but cannot be explained.
         if (first_id.empty())
             first_id = values[0];
         list.Append(values);
     }
+}
+
+void TMainLogic::FinishList(TListModel& list)
+{
     list.ReleaseSpare();
     list.First();
     list.SetFieldVisible(0, false);
-    return first_id;
 }
 
 void TMainLogic::showno(int empty_code)

@@ -54,8 +54,17 @@ private:
     };
     TFetchedList FetchList(const TListStatement& statement) const;
     void ShowList(TFetchedList fetched, int empty_code);
+    // Where a result keeps the list's three columns.
+    struct TListColumns {
+        uint32_t Id, Idiom, Pinyin;
+    };
     // Fills the list from a result; returns the first row's id.
     static std::string FillList(TListModel& list, TSQLiteTable& table);
+    // Raises when a column is missing.
+    static TListColumns ListColumns(const TSQLiteTable& table);
+    // Appends the result's rows from where it stands; first_id takes the first id met.
+    static void AppendRows(TListModel& list, TSQLiteTable& table, const TListColumns& columns, std::string& first_id);
+    static void FinishList(TListModel& list);
     // Shows the explanation of the idiom with this id; false when there is none.
     bool ShowExplanation(const std::string& id, std::string* idiom);
     bool ShowExplanation(TSQLiteTable& detail, std::string* idiom);

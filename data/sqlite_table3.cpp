@@ -335,6 +335,19 @@ void TSQLiteDatabase::BindData(sqlite3_stmt* Statement, const TBindings& Binding
 
 TSQLiteTable::TSQLiteTable(TSQLiteDatabase& Database, const std::string& SQL, const TBindings& Bindings)
 {
+    Run(Database, SQL, Bindings, 0, {});
+}
+
+void TSQLiteTable::ForEachBatch(TSQLiteDatabase& Database, const std::string& SQL, const TBindings& Bindings,
+                                uint32_t BatchRows, const std::function<void(TSQLiteTable&)>& OnBatch)
+{
+    TSQLiteTable batch;
+    batch.Run(Database, SQL, Bindings, std::max<uint32_t>(BatchRows, 1), OnBatch);
+}
+
+void TSQLiteTable::Run(TSQLiteDatabase& Database, const std::string& SQL, const TBindings& Bindings,
+                       uint32_t BatchRows, const std::function<void(TSQLiteTable&)>& OnBatch)
+{
     Statement stmt;
     Prepare(Database, SQL, Bindings, stmt);
     for (;;) {
@@ -348,7 +361,27 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& Database, const std::string& SQL, co
             Database.RaiseError("Could not retrieve data");
         }
         TakeRow(stmt.get());
+        if (BatchRows > 0 && row_count_ == BatchRows)
+            HandBatch(OnBatch);
     }
+    row_ = 0;
+    if (BatchRows > 0 && row_count_ > 0)
+        HandBatch(OnBatch);
+}
+
+void TSQLiteTable::HandBatch(const std::function<void(TSQLiteTable&)>& OnBatch)
+{
+    row_ = 0;
+    OnBatch(*this);
+    // The next batch takes the heap blocks these rows leave, already in memory.
+    cells_.clear();
+    cell_count_ = 0;
+    first_chunk_capacity_ = 0;
+    text_blocks_.clear();
+    block_used_ = 0;
+    block_size_ = 0;
+    blobs_.clear();
+    row_count_ = 0;
     row_ = 0;
 }
 
@@ -414,7 +447,7 @@ void TSQLiteTable::AppendText(const char* bytes, size_t length)
 void TSQLiteTable::TakeRow(sqlite3_stmt* statement)
 {
     ++row_count_;
-    if (row_count_ == 1)
+    if (row_count_ == 1 && col_names_.empty())
         TakeFirstRow(statement);
     for (uint32_t c = 0; c < col_count_; ++c) {
         const int col = static_cast<int>(c);

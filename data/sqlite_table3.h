@@ -108,6 +108,13 @@ public:
     TSQLiteTable(const TSQLiteTable&) = delete;
     TSQLiteTable& operator=(const TSQLiteTable&) = delete;
 
+    // Runs SQL and hands its rows over a batch at a time, for a result read
+    // once and too large to be worth holding whole: the table OnBatch gets
+    // holds up to BatchRows rows and stands at its first; it is emptied for
+    // the next batch. No call when there are no rows. Errors as the constructor's.
+    static void ForEachBatch(TSQLiteDatabase& Database, const std::string& SQL, const TBindings& Bindings,
+                             uint32_t BatchRows, const std::function<void(TSQLiteTable&)>& OnBatch);
+
     uint32_t RowCount() const { return row_count_; }
     uint32_t ColCount() const { return col_count_; }
     uint32_t Row() const { return row_; }
@@ -126,6 +133,13 @@ public:
     std::string FieldAsBlobText(uint32_t Index) const;
 
 private:
+    TSQLiteTable() = default;
+    // Steps the statement; with BatchRows > 0 the rows go to OnBatch that
+    // many at a time instead of staying.
+    void Run(TSQLiteDatabase& Database, const std::string& SQL, const TBindings& Bindings, uint32_t BatchRows,
+             const std::function<void(TSQLiteTable&)>& OnBatch);
+    void HandBatch(const std::function<void(TSQLiteTable&)>& OnBatch);
+
     // One value of the result. Texts are packed into fixed-size blocks that
     // never move, and blobs sit in their own list, so a result of 150,000
     // values costs a few dozen allocations instead of one per value.

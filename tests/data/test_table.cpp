@@ -227,3 +227,68 @@ TEST_CASE("a table stays readable after its connection is gone")
     CHECK(table->FieldAsInteger(0) == 7);
     CHECK(table->FieldAsBlobText(1) == "\x01\x02");
 }
+
+TEST_CASE("a result read in batches reads as the whole table does")
+{
+    Store s;
+    s.db.ExecSQL("create table t (id INTEGER, name TEXT, price REAL, data BLOB)");
+    s.db.ExecSQL("with recursive c(x) as (select 1 union all select x + 1 from c where x < 2500) "
+                 "insert into t select x, case when x % 7 = 0 then null else 'n' || x end, x / 4.0, "
+                 "case when x % 5 = 0 then x'00ff' else null end from c");
+    const std::string sql = "select * from t order by id";
+    auto whole = s.db.GetTable(sql);
+    REQUIRE(whole->RowCount() == 2500);
+
+    for (uint32_t batch_rows : {1u, 7u, 1024u, 2500u, 10000u}) {
+        CAPTURE(batch_rows);
+        std::vector<uint32_t> sizes;
+        bool same = true;
+        whole = s.db.GetTable(sql);
+        TSQLiteTable::ForEachBatch(s.db, sql, {}, batch_rows, [&](TSQLiteTable& batch) {
+            sizes.push_back(batch.RowCount());
+            same = same && batch.Row() == 0 && batch.ColNames() == whole->ColNames() &&
+                   batch.ColTypes() == whole->ColTypes() && batch.FieldIndex("NAME") == 1;
+            for (; !batch.Eof(); batch.Next(), whole->Next())
+                for (uint32_t c = 0; c < 4; ++c)
+                    same = same && batch.FieldAsString(c) == whole->FieldAsString(c) &&
+                           batch.FieldText(c) == whole->FieldText(c);
+        });
+        CHECK(same);
+        CHECK(whole->Eof());
+        uint32_t total = 0;
+        for (uint32_t n : sizes) {
+            CHECK(n <= batch_rows);
+            total += n;
+        }
+        CHECK(total == 2500);
+        CHECK(sizes.size() == (2500 + batch_rows - 1) / batch_rows);
+    }
+}
+
+TEST_CASE("reading in batches: no rows means no call, and failures are the table's")
+{
+    Store s;
+    s.db.ExecSQL("create table t (id INTEGER)");
+    int calls = 0;
+    TSQLiteTable::ForEachBatch(s.db, "select id from t", {}, 10, [&](TSQLiteTable&) { ++calls; });
+    CHECK(calls == 0);
+    const std::string table_error = MessageOf([&] { s.db.GetTable("select * from missing"); });
+    CHECK(MessageOf([&] {
+              TSQLiteTable::ForEachBatch(s.db, "select * from missing", {}, 10, [&](TSQLiteTable&) { ++calls; });
+          }) == table_error);
+    CHECK(calls == 0);
+
+    SUBCASE("an exception from a batch stops the reading and reaches the caller")
+    {
+        s.db.ExecSQL("insert into t values (1), (2), (3)");
+        CHECK(MessageOf([&] {
+                  TSQLiteTable::ForEachBatch(s.db, "select id from t", {}, 1, [&](TSQLiteTable&) {
+                      if (++calls == 2)
+                          throw ESQLiteException("stop");
+                  });
+              }) == "stop");
+        CHECK(calls == 2);
+        // The connection is usable afterwards.
+        CHECK(s.db.GetTable("select count(*) from t")->FieldAsInteger(0) == 3);
+    }
+}
