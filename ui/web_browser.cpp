@@ -2,6 +2,14 @@
 
 TWebBrowser::TWebBrowser(TComponent* owner, std::wstring address) : TOleControl(owner), address_(std::move(address))
 {
+}
+
+void TWebBrowser::LoadHost()
+{
+    // With the window, not the object: loading the host library is part of
+    // the cost the window's late creation keeps out of the program's start.
+    if (atl_)
+        return;
     atl_ = LoadLibraryW(L"atl.dll");
     if (atl_) {
         using TAtlAxWinInit = BOOL(WINAPI*)();
@@ -28,6 +36,7 @@ void TWebBrowser::CreateParams(TCreateParams& params)
 
 HWND TWebBrowser::CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id)
 {
+    LoadHost();
     if (hosted_) {
         // The host fails its creation when the HTML control cannot be made.
         if (HWND window = TOleControl::CreateWindowHandle(params, parent, id))

@@ -24,7 +24,7 @@ public:
     bool InheritsFrom(std::string_view cls) const override { return cls == "TWebBrowser" || TOleControl::InheritsFrom(cls); }
 
     const std::wstring& Address() const { return address_; }
-    // False when the window is the empty stand-in.
+    // False when the window is the empty stand-in, or not made yet.
     bool Hosted() const { return hosted_; }
 
 protected:
@@ -33,6 +33,8 @@ protected:
     HWND CreateWindowHandle(const TCreateParams& params, HWND parent, HMENU id) override;
 
 private:
+    void LoadHost();
+
     std::wstring address_;
     HMODULE atl_ = nullptr;
     bool hosted_ = false;
