@@ -28,7 +28,7 @@
 namespace {
 
 constexpr size_t kRows = 51470;
-constexpr int kRuns = 7;
+constexpr int kRuns = 11;
 
 class TEmptyForm : public TForm {
 public:
