@@ -32,7 +32,8 @@ void TListModel::Reset(std::vector<TListField> fields)
     // Kept, not freed: refilling the list reuses pages already in memory
     // instead of faulting in fresh ones, which costs more than the copying.
     size_ = 0;
-    offsets_.assign(1, 0);
+    offset_count_ = 0;
+    PushOffset(0);
     current_ = 0;
 }
 
@@ -41,8 +42,8 @@ void TListModel::ReleaseSpare()
     // A short list after the full one should not hold the full one's memory.
     blocks_.resize((size_ + kBlockSize - 1) >> kBlockBits);
     blocks_.shrink_to_fit();
-    if (offsets_.capacity() > offsets_.size() + offsets_.size() / 4)
-        offsets_.shrink_to_fit();
+    offset_chunks_.resize((offset_count_ + kOffsetChunk - 1) >> kOffsetChunkBits);
+    offset_chunks_.shrink_to_fit();
 }
 
 std::string TListModel::CutToSize(const std::string& value, uint32_t size)
@@ -52,8 +53,8 @@ std::string TListModel::CutToSize(const std::string& value, uint32_t size)
 
 void TListModel::Append(const std::vector<std::string>& values)
 {
-    if (offsets_.empty())
-        offsets_.push_back(0);
+    if (offset_count_ == 0)
+        PushOffset(0);
     for (uint32_t f = 0; f < fields_.size(); ++f) {
         if (f < values.size()) {
             const char* bytes = values[f].data();
@@ -68,8 +69,17 @@ void TListModel::Append(const std::vector<std::string>& values)
                 size_ += static_cast<uint32_t>(n);
             }
         }
-        offsets_.push_back(size_);
+        PushOffset(size_);
     }
+}
+
+void TListModel::PushOffset(uint32_t offset)
+{
+    const size_t chunk = offset_count_ >> kOffsetChunkBits;
+    if (chunk == offset_chunks_.size())
+        offset_chunks_.push_back(std::make_unique_for_overwrite<uint32_t[]>(kOffsetChunk));
+    offset_chunks_[chunk][offset_count_ & (kOffsetChunk - 1)] = offset;
+    ++offset_count_;
 }
 
 void TListModel::SetFieldVisible(uint32_t field, bool visible)
@@ -80,20 +90,23 @@ void TListModel::SetFieldVisible(uint32_t field, bool visible)
 
 void TListModel::Reserve(uint32_t rows)
 {
-    offsets_.reserve(1 + static_cast<size_t>(rows) * fields_.size());
+    const size_t offsets = 1 + static_cast<size_t>(rows) * fields_.size();
+    while (offset_chunks_.size() * kOffsetChunk < offsets)
+        offset_chunks_.push_back(std::make_unique_for_overwrite<uint32_t[]>(kOffsetChunk));
 }
 
 size_t TListModel::MemoryBytes() const
 {
     return blocks_.size() * size_t{kBlockSize} + blocks_.capacity() * sizeof(blocks_[0]) +
-           offsets_.capacity() * sizeof(uint32_t);
+           offset_chunks_.size() * size_t{kOffsetChunk} * sizeof(uint32_t) +
+           offset_chunks_.capacity() * sizeof(offset_chunks_[0]);
 }
 
 uint32_t TListModel::RowCount() const
 {
-    if (fields_.empty() || offsets_.empty())
+    if (fields_.empty() || offset_count_ == 0)
         return 0;
-    return static_cast<uint32_t>((offsets_.size() - 1) / fields_.size());
+    return static_cast<uint32_t>((offset_count_ - 1) / fields_.size());
 }
 
 std::string TListModel::Value(uint32_t row, uint32_t field) const
@@ -102,11 +115,12 @@ std::string TListModel::Value(uint32_t row, uint32_t field) const
         throw std::out_of_range("list cell " + std::to_string(row) + "," + std::to_string(field) + " out of range");
     const size_t cell = static_cast<size_t>(row) * fields_.size() + field;
     std::string value;
-    value.reserve(offsets_[cell + 1] - offsets_[cell]);
+    const uint32_t begin = Offset(cell), end = Offset(cell + 1);
+    value.reserve(end - begin);
     // A value may run across the end of a block into the next.
-    for (uint32_t at = offsets_[cell]; at < offsets_[cell + 1];) {
+    for (uint32_t at = begin; at < end;) {
         const uint32_t in_block = at & (kBlockSize - 1);
-        const uint32_t n = std::min(offsets_[cell + 1] - at, kBlockSize - in_block);
+        const uint32_t n = std::min(end - at, kBlockSize - in_block);
         value.append(blocks_[at >> kBlockBits].get() + in_block, n);
         at += n;
     }

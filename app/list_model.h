@@ -49,6 +49,14 @@ private:
     std::vector<TListField> fields_;
     std::vector<std::unique_ptr<char[]>> blocks_;
     uint32_t size_ = 0;              // bytes used over all blocks
-    std::vector<uint32_t> offsets_;  // start of each cell; one extra at the end
+    // Where each cell starts, one extra at the end; in fixed chunks as well,
+    // so a list read without knowing its length grows without copying and
+    // never holds much more than it needs.
+    static constexpr uint32_t kOffsetChunkBits = 10;
+    static constexpr uint32_t kOffsetChunk = uint32_t{1} << kOffsetChunkBits;
+    std::vector<std::unique_ptr<uint32_t[]>> offset_chunks_;
+    size_t offset_count_ = 0;
+    uint32_t Offset(size_t i) const { return offset_chunks_[i >> kOffsetChunkBits][i & (kOffsetChunk - 1)]; }
+    void PushOffset(uint32_t offset);
     uint32_t current_ = 0;
 };
