@@ -28,16 +28,6 @@ bool IsMagenta(const uint8_t* p) { return p[0] == 0xFF && p[1] == 0 && p[2] == 0
 // systems make dear. A thread keeps the bitmaps of its last few canvases for
 // the next ones: a canvas may get a bigger bitmap than it asked for and uses
 // its top-left corner.
-struct TScratch {
-    HDC Dc = nullptr;
-    HBITMAP Bitmap = nullptr;
-    HGDIOBJ Old = nullptr;
-    uint8_t* Bits = nullptr;
-    int Width = 0;
-    int Height = 0;
-    int SavedState = 0;
-};
-
 class TScratchPool {
 public:
     TScratchPool() = default;
@@ -45,12 +35,12 @@ public:
     TScratchPool& operator=(const TScratchPool&) = delete;
     ~TScratchPool()
     {
-        for (TScratch& s : kept_)
+        for (TScratchBitmap& s : kept_)
             Free(s);
     }
 
     // The smallest kept bitmap that holds width x height, or a new one.
-    std::optional<TScratch> Take(int width, int height)
+    std::optional<TScratchBitmap> Take(int width, int height)
     {
         auto best = kept_.end();
         for (auto it = kept_.begin(); it != kept_.end(); ++it)
@@ -58,7 +48,7 @@ public:
                 (best == kept_.end() || Area(*it) < Area(*best)))
                 best = it;
         if (best != kept_.end()) {
-            TScratch s = *best;
+            TScratchBitmap s = *best;
             kept_.erase(best);
             return s;
         }
@@ -67,14 +57,14 @@ public:
 
     // Back to the pool, its drawing state as it was made; past the limit the
     // smallest goes.
-    void Give(TScratch s)
+    void Give(TScratchBitmap s)
     {
         RestoreDC(s.Dc, s.SavedState);
         s.SavedState = SaveDC(s.Dc);
         kept_.push_back(s);
         if (kept_.size() > kKept) {
             auto smallest = std::min_element(kept_.begin(), kept_.end(),
-                                             [](const TScratch& a, const TScratch& b) { return Area(a) < Area(b); });
+                                             [](const TScratchBitmap& a, const TScratchBitmap& b) { return Area(a) < Area(b); });
             Free(*smallest);
             kept_.erase(smallest);
         }
@@ -82,9 +72,9 @@ public:
 
 private:
     static constexpr size_t kKept = 4;
-    static long long Area(const TScratch& s) { return static_cast<long long>(s.Width) * s.Height; }
+    static long long Area(const TScratchBitmap& s) { return static_cast<long long>(s.Width) * s.Height; }
 
-    static std::optional<TScratch> Make(int width, int height)
+    static std::optional<TScratchBitmap> Make(int width, int height)
     {
         BITMAPINFO info = TopDown24(width, height);
         void* bits = nullptr;
@@ -96,19 +86,19 @@ private:
             DeleteObject(bitmap);
             return std::nullopt;
         }
-        TScratch s{dc, bitmap, SelectObject(dc, bitmap), static_cast<uint8_t*>(bits), width, height, 0};
+        TScratchBitmap s{dc, bitmap, SelectObject(dc, bitmap), static_cast<uint8_t*>(bits), width, height, 0};
         s.SavedState = SaveDC(dc);
         return s;
     }
 
-    static void Free(TScratch& s)
+    static void Free(TScratchBitmap& s)
     {
         SelectObject(s.Dc, s.Old);
         DeleteDC(s.Dc);
         DeleteObject(s.Bitmap);
     }
 
-    std::vector<TScratch> kept_;
+    std::vector<TScratchBitmap> kept_;
 };
 
 TScratchPool& ThreadScratch()
@@ -125,36 +115,26 @@ TDibCanvas::~TDibCanvas() { Release(); }
 
 void TDibCanvas::Release()
 {
-    if (dc_)
-        ThreadScratch().Give({dc_, bitmap_, old_, bits_, bitmap_width_, bitmap_height_, saved_state_});
-    dc_ = nullptr;
-    bitmap_ = nullptr;
-    old_ = nullptr;
-    bits_ = nullptr;
+    if (bitmap_.Dc)
+        ThreadScratch().Give(bitmap_);
+    bitmap_ = {};
     width_ = height_ = stride_ = 0;
-    bitmap_width_ = bitmap_height_ = saved_state_ = 0;
 }
 
 bool TDibCanvas::Resize(int width, int height)
 {
-    if (dc_ && width == width_ && height == height_)
+    if (bitmap_.Dc && width == width_ && height == height_)
         return true;
     Release();
     if (width <= 0 || height <= 0)
         return false;
-    std::optional<TScratch> s = ThreadScratch().Take(width, height);
+    std::optional<TScratchBitmap> s = ThreadScratch().Take(width, height);
     if (!s)
         return false;
-    dc_ = s->Dc;
-    bitmap_ = s->Bitmap;
-    old_ = s->Old;
-    bits_ = s->Bits;
-    bitmap_width_ = s->Width;
-    bitmap_height_ = s->Height;
-    saved_state_ = s->SavedState;
+    bitmap_ = *s;
     width_ = width;
     height_ = height;
-    stride_ = Stride(bitmap_width_);
+    stride_ = Stride(bitmap_.Width);
     // As a fresh bitmap would be: black.
     GdiFlush();
     for (int y = 0; y < height_; ++y)
@@ -164,7 +144,7 @@ bool TDibCanvas::Resize(int width, int height)
 
 void TDibCanvas::Draw(const TSkinImage& image, int x, int y, bool transparent)
 {
-    if (!bits_ || image.Empty())
+    if (!bitmap_.Bits || image.Empty())
         return;
     GdiFlush();
     const int x0 = std::max(x, 0), x1 = std::min(x + image.Width(), width_);
@@ -186,16 +166,16 @@ void TDibCanvas::Draw(const TSkinImage& image, int x, int y, bool transparent)
 
 void TDibCanvas::Fill(const RECT& r, COLORREF colour)
 {
-    if (!dc_)
+    if (!bitmap_.Dc)
         return;
     HBRUSH brush = CreateSolidBrush(colour & 0xFFFFFF);
-    FillRect(dc_, &r, brush);
+    FillRect(bitmap_.Dc, &r, brush);
     DeleteObject(brush);
 }
 
 COLORREF TDibCanvas::Pixel(int x, int y) const
 {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
+    if (!bitmap_.Bits || x < 0 || y < 0 || x >= width_ || y >= height_)
         return CLR_INVALID;
     GdiFlush();
     const uint8_t* p = Row(y) + x * 3;
@@ -205,7 +185,7 @@ COLORREF TDibCanvas::Pixel(int x, int y) const
 TSkinImage TDibCanvas::ToImage() const
 {
     TSkinImage image(width_, height_);
-    if (!bits_)
+    if (!bitmap_.Bits)
         return image;
     GdiFlush();
     for (int y = 0; y < height_; ++y)
@@ -215,8 +195,8 @@ TSkinImage TDibCanvas::ToImage() const
 
 void TDibCanvas::BlitTo(HDC target, int x, int y) const
 {
-    if (dc_)
-        BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
+    if (bitmap_.Dc)
+        BitBlt(target, x, y, width_, height_, bitmap_.Dc, 0, 0, SRCCOPY);
 }
 
 void BlitImage(HDC dc, int x, int y, const TSkinImage& image)

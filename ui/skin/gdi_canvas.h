@@ -4,9 +4,22 @@
 // in one blit. Also the window regions built from skin images.
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "ui/skin/skin_image.h"
+
+// A DIB section selected into a memory DC of its own: the bitmap behind a
+// canvas, kept by the thread between canvases.
+struct TScratchBitmap {
+    HDC Dc = nullptr;
+    HBITMAP Bitmap = nullptr;
+    HGDIOBJ Old = nullptr;
+    uint8_t* Bits = nullptr;
+    int Width = 0;
+    int Height = 0;
+    int SavedState = 0;  // the DC's state as made, restored when handed back
+};
 
 class TDibCanvas {
 public:
@@ -20,8 +33,8 @@ public:
     bool Resize(int width, int height);
     int Width() const { return width_; }
     int Height() const { return height_; }
-    HDC DC() const { return dc_; }
-    bool Valid() const { return dc_ != nullptr; }
+    HDC DC() const { return bitmap_.Dc; }
+    bool Valid() const { return bitmap_.Dc != nullptr; }
 
     // Composes an image at (x, y), leaving out magenta pixels when transparent.
     void Draw(const TSkinImage& image, int x, int y, bool transparent = false);
@@ -34,19 +47,13 @@ public:
 
 private:
     void Release();
-    uint8_t* Row(int y) const { return bits_ + static_cast<size_t>(y) * stride_; }
+    uint8_t* Row(int y) const { return bitmap_.Bits + static_cast<size_t>(y) * stride_; }
 
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint8_t* bits_ = nullptr;
+    // May be bigger than the canvas: it is reused.
+    TScratchBitmap bitmap_;
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
-    // The bitmap may be bigger than the canvas (it is reused).
-    int bitmap_width_ = 0;
-    int bitmap_height_ = 0;
-    int saved_state_ = 0;
 };
 
 // Copies an image straight to a device context (no transparency).
