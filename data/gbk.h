@@ -20,6 +20,8 @@ inline size_t GbkCharSize(const std::string_view text, size_t pos)
                : 1;
 }
 
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
 std::string Utf16ToUtf8(const std::u16string& text);
 // Malformed sequences become U+FFFD.
 std::u16string Utf8ToUtf16(const std::string& text);
