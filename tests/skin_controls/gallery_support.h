@@ -2,6 +2,9 @@
 // The gallery under the program's own skin and runtime: the frame attaches at
 // the first activation and walks the widget-set controls; the bare common
 // controls are then added to the same frame's painters.
+#include <memory>
+
+#include "app/program.h"
 #include "tests/skin_controls/gallery.h"
 #include "ui/application.h"
 #include "ui/skin/skin_data.h"
@@ -40,3 +43,35 @@ inline void InitGalleryControls()
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
 }
+
+// The gallery shown under the program's stored skin with every control
+// painted: the frame's painters, the bare common controls' added to them.
+struct TSkinnedGallery {
+    // Declared first so that it goes last, after every window it skinned.
+    struct TManagerEnd {
+        ~TManagerEnd() { ReleaseSkinManager(); }
+    } managerEnd;
+    TApplication app;
+    const TWin32SkinPlatform platform;
+    TGalleryForm* form = nullptr;
+    std::unique_ptr<TSkinData> skin;
+    TSkinControlList* painters = nullptr;  // none: the gallery was never skinned
+
+    TSkinnedGallery()
+    {
+        InitGalleryControls();
+        InitializeApplication(app);
+        form = app.CreateForm<TGalleryForm>();
+        skin = CreateStoredSkinData(platform, GetModuleHandleW(nullptr));
+        skin->OwnerForm = form;
+        form->Handle();
+        skin->Loaded();
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        form->CreateCommonControls();
+        painters = WaitForPainters(app, form->Handle());
+        if (painters)
+            for (HWND w : form->bare)
+                SkinWindowHandle(*painters, w);
+    }
+};

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/program.h"
 #include "tests/skin_controls/gallery_support.h"
 
 int wmain(int argc, wchar_t** argv)
@@ -15,28 +14,13 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const std::filesystem::path out = argv[1];
-    struct TManagerEnd {
-        ~TManagerEnd() { ReleaseSkinManager(); }
-    } managerEnd;
-    InitGalleryControls();
-    TApplication app;
-    InitializeApplication(app);
-    const TWin32SkinPlatform platform;
-    auto* gallery = app.CreateForm<TGalleryForm>();
-    auto skin = CreateStoredSkinData(platform, GetModuleHandleW(nullptr));
-    skin->OwnerForm = gallery;
-    gallery->Handle();
-    skin->Loaded();
-    gallery->Show();
-    SetForegroundWindow(gallery->Handle());
-    gallery->CreateCommonControls();
-    TSkinControlList* painters = WaitForPainters(app, gallery->Handle());
-    if (!painters) {
+    TSkinnedGallery shown;
+    if (!shown.painters) {
         std::fprintf(stderr, "skin_gallery: the gallery was never skinned\n");
         return 1;
     }
-    for (HWND w : gallery->bare)
-        SkinWindowHandle(*painters, w);
+    TApplication& app = shown.app;
+    TGalleryForm* gallery = shown.form;
     HWND window = gallery->Handle();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     for (int i = 0; i < 10; ++i) {

@@ -23,25 +23,12 @@ std::wstring ClassOf(HWND w)
 
 TEST_CASE("Every control of the gallery gets the painter of its kind")
 {
-    struct TManagerEnd {
-        ~TManagerEnd() { ReleaseSkinManager(); }
-    } managerEnd;
-    InitGalleryControls();
-    TApplication app;
-    InitializeApplication(app);
-    const TWin32SkinPlatform platform;
-    auto* gallery = app.CreateForm<TGalleryForm>();
-    auto skin = CreateStoredSkinData(platform, GetModuleHandleW(nullptr));
-    REQUIRE_FALSE(skin->SkinEmpty);
-    skin->OwnerForm = gallery;
-    gallery->Handle();
-    skin->Loaded();
-    gallery->Show();
-    gallery->CreateCommonControls();
-    TSkinControlList* painters = WaitForPainters(app, gallery->Handle());
-    REQUIRE(painters != nullptr);
-    for (HWND w : gallery->bare)
-        SkinWindowHandle(*painters, w);
+    TSkinnedGallery shown;
+    REQUIRE_FALSE(shown.skin->SkinEmpty);
+    REQUIRE(shown.painters != nullptr);
+    TApplication& app = shown.app;
+    TGalleryForm* gallery = shown.form;
+    TSkinControlList* painters = shown.painters;
     app.ProcessMessages();
 
     int buttons = 0, edits = 0, combos = 0, groups = 0, scrollers = 0, tools = 0, glyphs = 0, players = 0;
@@ -104,7 +91,7 @@ TEST_CASE("Every control of the gallery gets the painter of its kind")
     HWND header = reinterpret_cast<HWND>(SendMessageW(gallery->grid->Handle(), LVM_GETHEADER, 0, 0));
     CHECK(dynamic_cast<TSkinHeader*>(TSkinControl::FromWindow(header)) != nullptr);
     // The skin goes: every painter with it, the windows native again.
-    skin->SetActive(false);
+    shown.skin->SetActive(false);
     for (int i = 0; i < 50 && SendMessageW(gallery->grid->Handle(), SKINMSG_QUERY, 0, 0) == 1; ++i) {
         app.ProcessMessages();
         Sleep(20);
