@@ -6,7 +6,8 @@
 
 #include "ui/control.h"
 
-// Panel needs a window_ member and Handle(msg, wp, lp); befriend this template.
+// Panel needs a window_ member, Paint(dc) for the whole panel and
+// Handle(msg, wp, lp) for the rest; befriend this template.
 template <class Panel>
 LRESULT CALLBACK CompanionPanelProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -19,6 +20,20 @@ LRESULT CALLBACK CompanionPanelProc(HWND window, UINT msg, WPARAM wp, LPARAM lp)
     auto* self = reinterpret_cast<Panel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, msg, wp, lp);
+    // The panel draws all of itself: nothing is erased first.
+    if (msg == WM_ERASEBKGND)
+        return 1;
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        try {
+            self->Paint(dc);
+        } catch (...) {
+            // An incomplete paint; the update region is validated all the same.
+        }
+        EndPaint(window, &ps);
+        return 0;
+    }
     try {
         return self->Handle(msg, wp, lp);
     } catch (...) {

@@ -57,22 +57,14 @@ void TWMediaPlayer::Place(HWND player)
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+void TWMediaPlayer::Paint(HDC dc)
+{
+    owner_.PaintButtons(dc);
+}
+
 LRESULT TWMediaPlayer::Handle(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window_, &ps);
-        try {
-            owner_.PaintButtons(dc);
-        } catch (...) {
-            // An incomplete paint.
-        }
-        EndPaint(window_, &ps);
-        return 0;
-    }
     case SKINMSG_QUERY:
         return 1;
     }

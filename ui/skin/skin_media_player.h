@@ -27,6 +27,7 @@ private:
     template <class Panel>
     friend LRESULT CALLBACK CompanionPanelProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    void Paint(HDC dc);
 
     TSkinMP& owner_;
     HWND window_ = nullptr;

@@ -244,19 +244,6 @@ void TWScrollbar::Press(POINT p)
 LRESULT TWScrollbar::Handle(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window_, &ps);
-        try {
-            Paint(dc);
-        } catch (...) {
-            // An incomplete paint; the update region is validated all the same.
-        }
-        EndPaint(window_, &ps);
-        return 0;
-    }
     case WM_MOUSEMOVE: {
         SetHot(PartAt(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}));
         TrackMouseLeave(window_);
