@@ -2,6 +2,7 @@
 
 #include "ui/control.h"
 #include "ui/skin/skin_messages.h"
+#include "ui/skin/skinner_gdi.h"
 
 namespace {
 
@@ -67,18 +68,7 @@ void TSkinHintWindow::Show(const std::wstring& text, POINT at)
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!window_) {
-        WNDCLASSEXW existing{};
-        existing.cbSize = sizeof existing;
-        if (!GetClassInfoExW(instance, kHintClass, &existing)) {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof wc;
-            wc.style = CS_SAVEBITS;
-            wc.lpfnWndProc = Proc;
-            wc.hInstance = instance;
-            wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-            wc.lpszClassName = kHintClass;
-            RegisterClassExW(&wc);
-        }
+        EnsureWindowClass(kHintClass, Proc, CS_SAVEBITS);
         window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kHintClass, L"", WS_POPUP,
                                   0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
         if (!window_)

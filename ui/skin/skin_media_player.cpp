@@ -35,22 +35,10 @@ void TWMediaPlayer::Place(HWND player)
     RECT client;
     GetClientRect(player, &client);
     if (!window_) {
-        HINSTANCE instance = GetModuleHandleW(nullptr);
-        WNDCLASSEXW existing{};
-        existing.cbSize = sizeof existing;
-        if (!GetClassInfoExW(instance, kPanelClass, &existing)) {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof wc;
-            // Double clicks as the player's own class has them.
-            wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = &CompanionPanelProc<TWMediaPlayer>;
-            wc.hInstance = instance;
-            wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-            wc.lpszClassName = kPanelClass;
-            RegisterClassExW(&wc);
-        }
+        // Double clicks as the player's own class has them.
+        EnsureWindowClass(kPanelClass, &CompanionPanelProc<TWMediaPlayer>, CS_DBLCLKS);
         window_ = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom,
-                                  player, nullptr, instance, this);
+                                  player, nullptr, GetModuleHandleW(nullptr), this);
         return;
     }
     SetWindowPos(window_, HWND_TOP, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);

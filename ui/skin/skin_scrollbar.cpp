@@ -13,23 +13,6 @@ namespace {
 
 constexpr wchar_t kPanelClass[] = L"TWScrollbar";
 
-void RegisterPanelClass(WNDPROC proc)
-{
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kPanelClass, &existing))
-        return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    // No CS_DBLCLKS: a quick second press is a second press, as on the system's bars.
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExW(&wc);
-}
-
 bool SameRect(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -83,7 +66,8 @@ void TWScrollbar::Update(HWND parent, const RECT& rect, const TScrollLayout& lay
     if (!window_ || parent != parent_) {
         if (window_)
             DestroyWindow(window_);
-        RegisterPanelClass(&CompanionPanelProc<TWScrollbar>);
+        // No CS_DBLCLKS: a quick second press is a second press, as on the system's bars.
+        EnsureWindowClass(kPanelClass, &CompanionPanelProc<TWScrollbar>, 0);
         window_ = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, rect.left, rect.top,
                                   rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                   GetModuleHandleW(nullptr), this);

@@ -118,6 +118,23 @@ void DrawSkinCellCentred(TDibCanvas& work, const TSkinImage& image, int cells, i
     work.Draw(piece, x, y, transparent);
 }
 
+void EnsureWindowClass(const wchar_t* name, WNDPROC proc, UINT style)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, name, &existing))
+        return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 void TrackMouseLeave(HWND window)
 {
     TRACKMOUSEEVENT track{};

@@ -20,6 +20,9 @@ COLORREF SkinFace(const TSkinData& data);
 void PaintParentBackground(HWND control, HDC dc);
 // Asks for WM_MOUSELEAVE when the mouse leaves the window, so hot parts cool.
 void TrackMouseLeave(HWND window);
+// Registers a window class of this module with the arrow cursor, once: a
+// later call finds it made.
+void EnsureWindowClass(const wchar_t* name, WNDPROC proc, UINT style);
 // The same for an area r of a window's client (a control without a window
 // of its own); dc's origin is r's top-left corner.
 void PaintWindowArea(HWND window, HDC dc, const RECT& r);
